@@ -1,0 +1,166 @@
+// exec/memory.cpp: memory allocation, memory lists, and the tests' failure switch.
+#include <hosted/task.h>
+#include <proto/exec.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+std::atomic<unsigned long long> gLimit{0};
+std::atomic<unsigned long> gCountdown{0};
+
+void ReadEnvironmentOnce()
+{
+    static bool done = [] {
+        if (const char *limit = std::getenv("KESTROVANE_ALLOC_LIMIT"))
+            gLimit = std::strtoull(limit, nullptr, 10);
+        if (const char *nth = std::getenv("KESTROVANE_ALLOC_FAIL"))
+            gCountdown = std::strtoul(nth, nullptr, 10);
+        return true;
+    }();
+    (void)done;
+}
+
+// One allocation as the switch sees it: false when it is to fail.
+bool MayAllocate(unsigned long long size)
+{
+    ReadEnvironmentOnce();
+    unsigned long long limit = gLimit.load();
+    if (limit != 0 && size > limit)
+        return false;
+    unsigned long countdown = gCountdown.load();
+    while (countdown != 0) {
+        if (gCountdown.compare_exchange_weak(countdown, countdown - 1))
+            return countdown != 1;
+    }
+    return true;
+}
+
+APTR RawAllocate(ULONG byteSize, ULONG requirements)
+{
+    if (byteSize == 0)
+        return nullptr;
+    if ((requirements & MEMF_CLEAR) != 0)
+        return std::calloc(1, byteSize);
+    return std::malloc(byteSize);
+}
+
+}  // namespace
+
+namespace hosted {
+
+void SetAllocFailure(unsigned long long aboveSize, unsigned long nth)
+{
+    ReadEnvironmentOnce();
+    gLimit = aboveSize;
+    gCountdown = nth;
+}
+
+}  // namespace hosted
+
+/* Allocates byteSize bytes (zeroed with MEMF_CLEAR). NULL for a size of 0
+   or when memory is short. */
+APTR AllocMem(ULONG byteSize, ULONG requirements)
+{
+    if (!MayAllocate(byteSize))
+        return nullptr;
+    return RawAllocate(byteSize, requirements);
+}
+
+/* Frees memory from AllocMem; the size is the one allocated. */
+void FreeMem(APTR memoryBlock, ULONG byteSize)
+{
+    (void)byteSize;
+    std::free(memoryBlock);
+}
+
+/* Allocates memory that carries its own size, for FreeVec. */
+APTR AllocVec(ULONG byteSize, ULONG requirements)
+{
+    if (!MayAllocate(byteSize))
+        return nullptr;
+    auto *block = static_cast<UBYTE *>(RawAllocate(byteSize + 16, requirements));
+    if (block == nullptr)
+        return nullptr;
+    std::memcpy(block, &byteSize, sizeof byteSize);
+    return block + 16;
+}
+
+void FreeVec(APTR memoryBlock)
+{
+    if (memoryBlock != nullptr)
+        std::free(static_cast<UBYTE *>(memoryBlock) - 16);
+}
+
+/* Allocates every entry of the list or none of them. The result is a new
+   MemList whose entries hold the addresses; NULL on failure. */
+struct MemList *AllocEntry(struct MemList *entry)
+{
+    UWORD count = entry->ml_NumEntries;
+    unsigned long long total = 0;
+    for (UWORD i = 0; i < count; i++)
+        total += entry->ml_ME[i].me_Length;
+    if (!MayAllocate(total))
+        return nullptr;
+    for (UWORD i = 0; i < count; i++) {
+        unsigned long long limit = gLimit.load();
+        if (limit != 0 && entry->ml_ME[i].me_Length > limit)
+            return nullptr;
+    }
+    size_t listSize = sizeof(struct MemList) + sizeof(struct MemEntry) * (count > 0 ? count - 1 : 0);
+    auto *list = static_cast<struct MemList *>(std::calloc(1, listSize));
+    if (list == nullptr)
+        return nullptr;
+    list->ml_NumEntries = count;
+    for (UWORD i = 0; i < count; i++) {
+        ULONG length = entry->ml_ME[i].me_Length;
+        APTR address = RawAllocate(length, entry->ml_ME[i].me_Reqs);
+        if (address == nullptr && length != 0) {
+            for (UWORD j = 0; j < i; j++)
+                std::free(list->ml_ME[j].me_Addr);
+            std::free(list);
+            return nullptr;
+        }
+        list->ml_ME[i].me_Addr = address;
+        list->ml_ME[i].me_Length = length;
+    }
+    return list;
+}
+
+/* Frees every entry of a list from AllocEntry, then the list. */
+void FreeEntry(struct MemList *entry)
+{
+    if (entry == nullptr)
+        return;
+    for (UWORD i = 0; i < entry->ml_NumEntries; i++)
+        std::free(entry->ml_ME[i].me_Addr);
+    std::free(entry);
+}
+
+/* The memory the host reports as available (MemAvailable), in bytes,
+   saturated at 4 GiB - 1. */
+ULONG AvailMem(ULONG requirements)
+{
+    (void)requirements;
+    unsigned long long available = 0;
+    if (FILE *info = std::fopen("/proc/meminfo", "r")) {
+        char line[128];
+        while (std::fgets(line, sizeof line, info) != nullptr) {
+            unsigned long long kib;
+            if (std::sscanf(line, "MemAvailable: %llu kB", &kib) == 1) {
+                available = kib * 1024;
+                break;
+            }
+        }
+        std::fclose(info);
+    }
+    return available > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<ULONG>(available);
+}
+
+void CopyMem(CONST_APTR source, APTR dest, ULONG size)
+{
+    std::memmove(dest, source, size);
+}
