@@ -132,11 +132,6 @@ void OffGadget(struct Gadget *gadget, struct Window *window, struct Requester *r
    it would. FALSE when it cannot be activated. */
 BOOL ActivateGadget(struct Gadget *gadget, struct Window *window, struct Requester *requester);
 
-/* A rastport for drawing a gadget of the GadgetInfo, or NULL. The gadget's
-   window is locked against the input task until ReleaseGIRPort(). */
-struct RastPort *ObtainGIRPort(struct GadgetInfo *gInfo);
-void ReleaseGIRPort(struct RastPort *rp);
-
 /* --- Menus --------------------------------------------------------------- */
 
 /* Attaches a menu strip to a window and lays it out with the screen's font
@@ -161,13 +156,15 @@ void OffMenu(struct Window *window, ULONG menuNumber);
 
 /* --- Texts, borders and images -------------------------------------------- */
 
+/* Draws a chain of texts (each at its LeftEdge/TopEdge plus left/top, in
+   its pens, mode and font; NULL font: the screen's). */
 void PrintIText(struct RastPort *rp, const struct IntuiText *iText, LONG left, LONG top);
+
+/* The width in pixels of the first text of the chain. */
 LONG IntuiTextLength(const struct IntuiText *iText);
+
+/* Draws a chain of borders: each a polyline of Count points. */
 void DrawBorder(struct RastPort *rp, const struct Border *border, LONG left, LONG top);
-void DrawImage(struct RastPort *rp, struct Image *image, LONG left, LONG top);
-void DrawImageState(struct RastPort *rp, struct Image *image, LONG left, LONG top, ULONG state,
-                    const struct DrawInfo *drawInfo);
-void EraseImage(struct RastPort *rp, struct Image *image, LONG left, LONG top);
 
 /* --- Preferences and time -------------------------------------------------- */
 
@@ -188,18 +185,11 @@ void CurrentTime(ULONG *seconds, ULONG *micros);
 APTR AllocRemember(struct Remember **rememberKey, ULONG size, ULONG flags);
 void FreeRemember(struct Remember **rememberKey, BOOL reallyForget);
 
-/* --- Keys --------------------------------------------------------------- */
-
-/* Turns a raw key event into the characters it types (keymap.library's
-   MapRawKey on the real system; the key map is the host's). Returns the
-   number of characters stored, 0 for keys without one, -1 when the buffer
-   is too short. */
-LONG MapRawKey(const struct InputEvent *event, STRPTR buffer, LONG length, struct KeyMap *keyMap);
-
 /* ==== BOOPSI =============================================================
-   The object calls (NewObjectA, DisposeObject, SetAttrsA, SetGadgetAttrsA,
-   GetAttr, DoMethodA ...) are declared below this line. */
-
+   Classes, objects and methods (NewObjectA, DisposeObject, SetAttrsA,
+   SetGadgetAttrsA, GetAttr, DoMethodA ...), images (DrawImage,
+   DrawImageState, EraseImage) and ObtainGIRPort/ReleaseGIRPort. */
+#include <proto/intuition_boopsi.h>
 /* ==== end of BOOPSI ====================================================== */
 
 #ifdef __cplusplus
