@@ -1,0 +1,57 @@
+// lister/layout.cpp: sizing the RenderBitmap for a drawer and drawing the whole lister into it.
+#include "layout.h"
+
+#include "render_lines.h"
+#include "status_line.h"
+
+#include <algorithm>
+
+ListerLayout ComputeListerLayout(const ListerHeader &header, const ConfigRecord &config, ULONG nominalWidth,
+                                 ULONG lineHeight, ULONG dateWidth, ULONG bitmapSize)
+{
+    ListerLayout layout;
+    layout.statusAndComment = config.HideStatusAndComment() == 0;
+    layout.columns.name = header.nameWidth;
+    layout.columns.size = header.sizeWidth;
+    layout.columns.date = dateWidth;
+    if (layout.statusAndComment) {
+        layout.columns.protection = ProtectionColumnWidth;
+        layout.columns.comment = header.commentWidth;
+    }
+    layout.lineHeight = lineHeight;
+    layout.lineCount = header.EntryCount();
+
+    UQUAD width = UQUAD(layout.columns.Total()) * nominalWidth + 2;
+    layout.width = ULONG(std::clamp<UQUAD>(width, ListerMinWidth, ListerMaxWidth));
+    layout.stride = layout.width * PixelBytes;
+
+    UQUAD height = std::max<UQUAD>(UQUAD(layout.lineCount) * lineHeight, ListerMinHeight);
+    if (height * layout.stride <= bitmapSize) {
+        layout.height = ULONG(height);
+        layout.linesDrawn = layout.lineCount;
+        return layout;
+    }
+
+    // Too big for the buffer: keep the whole lines that fit.
+    layout.bitmapTooSmall = TRUE;
+    ULONG rowsThatFit = bitmapSize / layout.stride;
+    ULONG linesThatFit = lineHeight != 0 ? rowsThatFit / lineHeight : 0;
+    layout.linesDrawn = std::min(layout.lineCount, linesThatFit);
+    layout.height = std::min(rowsThatFit, std::max(layout.linesDrawn * lineHeight, ListerMinHeight));
+    return layout;
+}
+
+ListerLayout LayoutLister(const ListerDrawing &drawing, const EntryBuffer &entries, const ConfigRecord &config)
+{
+    const GlyphSet &glyphs = *drawing.glyphs;
+    ListerLayout layout = ComputeListerLayout(*entries.Header(), config, glyphs.nominalWidth, glyphs.height,
+                                              drawing.dateWidth, drawing.bitmap != nullptr ? drawing.bitmapSize : 0);
+    ComposeStatusLine(drawing.statusStrip, glyphs, *entries.Header(), *drawing.windowGradient, config);
+    if (layout.height == 0)
+        return layout;
+    RenderTarget bitmap = layout.Bitmap(drawing.bitmap);
+    FillGradient(bitmap.base, *drawing.listerGradient, layout.height, layout.stride);
+    RenderListerLines(bitmap, layout, entries, glyphs, *drawing.dates, config.DrawerTextColor(),
+                      config.ListerTextColor());
+    return layout;
+}
