@@ -11,7 +11,8 @@ struct GadgetInfo {
     struct Requester *gi_Requester;  /* NULL unless in a requester */
     struct RastPort *gi_RastPort;    /* do not draw into it directly: use ObtainGIRPort */
     struct Layer *gi_Layer;
-    struct IBox gi_Domain;           /* the box relative gadget positions are measured in, screen coordinates */
+    struct IBox gi_Domain;           /* the box gadget positions are measured in, relative to the
+                                        window (the window's own size for its gadgets) */
     struct {
         UBYTE DetailPen;
         UBYTE BlockPen;

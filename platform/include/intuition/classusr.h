@@ -19,8 +19,9 @@ typedef ULONG Object;
 /* Public classes are named by strings. */
 typedef CONST_STRPTR ClassID;
 
-/* Every method message starts with its method number. */
-typedef struct {
+/* Every method message starts with its method number. (The structure is
+   named so that functions taking a Msg have linkage in C++.) */
+typedef struct _Msg {
     STACKED ULONG MethodID;
     /* method-specific data follows */
 } *Msg;

@@ -7,6 +7,7 @@
 #include <intuition/classes.h>
 #include <intuition/classusr.h>
 
+#include <cstddef>
 #include <type_traits>
 
 struct Gadget;
@@ -108,66 +109,82 @@ struct RastPort *ObtainGIRPort(struct GadgetInfo *gInfo);
 void ReleaseGIRPort(struct RastPort *rp);
 
 /* --- Tag-list forms ------------------------------------------------------- */
-/* NewObject(cl, "class", TAG1, data1, ..., TAG_DONE) and the like: each
-   argument becomes one IPTR of the tag list or message. */
-namespace hosted_boopsi_detail {
+/* NewObject(cl, "class", TAG1, data1, ..., TAG_DONE) and the like build the
+   tag list or the method message from their arguments: each argument of a
+   method becomes one IPTR of the message. */
+namespace hosted_boopsi_args {
 template <typename T>
-inline IPTR ArgumentWord(T value)
+inline IPTR Word(T value)
 {
     if constexpr (std::is_pointer_v<T>)
         return reinterpret_cast<IPTR>(value);
     else
         return static_cast<IPTR>(value);
 }
-inline IPTR ArgumentWord(decltype(nullptr)) { return 0; }
-}  // namespace hosted_boopsi_detail
+inline IPTR Word(decltype(nullptr)) { return 0; }
+
+// A tag list from alternating tags and values, TAG_DONE appended.
+template <typename... Args>
+struct Tags {
+    static constexpr std::size_t count = sizeof...(Args) / 2 + 1;
+    struct TagItem items[count];
+    explicit Tags(Args... args)
+    {
+        const IPTR words[] = {Word(args)..., TAG_DONE, 0};
+        for (std::size_t i = 0; i < count; i++) {
+            items[i].ti_Tag = static_cast<Tag>(words[2 * i]);
+            items[i].ti_Data = words[2 * i + 1];
+        }
+    }
+};
+}  // namespace hosted_boopsi_args
 
 template <typename... Args>
 inline APTR NewObject(struct IClass *classPtr, ClassID classID, Args... tags)
 {
-    IPTR words[] = {hosted_boopsi_detail::ArgumentWord(tags)..., TAG_DONE};
-    return NewObjectA(classPtr, classID, reinterpret_cast<const struct TagItem *>(words));
+    hosted_boopsi_args::Tags<Args...> list(tags...);
+    return NewObjectA(classPtr, classID, list.items);
 }
 
 template <typename... Args>
 inline ULONG SetAttrs(APTR object, Args... tags)
 {
-    IPTR words[] = {hosted_boopsi_detail::ArgumentWord(tags)..., TAG_DONE};
-    return SetAttrsA(object, reinterpret_cast<const struct TagItem *>(words));
+    hosted_boopsi_args::Tags<Args...> list(tags...);
+    return SetAttrsA(object, list.items);
 }
 
 template <typename... Args>
 inline ULONG SetGadgetAttrs(struct Gadget *gadget, struct Window *window, struct Requester *requester,
                             Args... tags)
 {
-    IPTR words[] = {hosted_boopsi_detail::ArgumentWord(tags)..., TAG_DONE};
-    return SetGadgetAttrsA(gadget, window, requester, reinterpret_cast<const struct TagItem *>(words));
+    hosted_boopsi_args::Tags<Args...> list(tags...);
+    return SetGadgetAttrsA(gadget, window, requester, list.items);
 }
 
+/* Messages whose fields are narrower than a word (the WORD pairs of
+   gpInput, impDraw ...) are built as structures and sent with DoMethodA. */
 template <typename... Args>
 inline IPTR DoMethod(Object *obj, ULONG methodID, Args... args)
 {
-    IPTR words[] = {methodID, hosted_boopsi_detail::ArgumentWord(args)...};
+    IPTR words[] = {methodID, hosted_boopsi_args::Word(args)...};
     return DoMethodA(obj, reinterpret_cast<Msg>(words));
 }
 
 template <typename... Args>
 inline IPTR DoSuperMethod(struct IClass *cl, Object *obj, ULONG methodID, Args... args)
 {
-    IPTR words[] = {methodID, hosted_boopsi_detail::ArgumentWord(args)...};
+    IPTR words[] = {methodID, hosted_boopsi_args::Word(args)...};
     return DoSuperMethodA(cl, obj, reinterpret_cast<Msg>(words));
 }
 
 template <typename... Args>
 inline IPTR CoerceMethod(struct IClass *cl, Object *obj, ULONG methodID, Args... args)
 {
-    IPTR words[] = {methodID, hosted_boopsi_detail::ArgumentWord(args)...};
+    IPTR words[] = {methodID, hosted_boopsi_args::Word(args)...};
     return CoerceMethodA(cl, obj, reinterpret_cast<Msg>(words));
 }
 
-/* A tag item is two IPTRs here, the tag in the low half of the first, so
-   the forms above can build tag lists. */
-static_assert(sizeof(struct TagItem) == 2 * sizeof(IPTR), "tag items are two words");
-static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "tags are read from the low half of a word");
+/* A message field of type ULONG sits in the low half of its word. */
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "message fields are read from the low half of a word");
 
 #endif /* PROTO_INTUITION_BOOPSI_H */
