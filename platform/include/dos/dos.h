@@ -6,6 +6,9 @@
 
 #define DOSNAME "dos.library"
 
+#define DOSTRUE (-1L)
+#define DOSFALSE (0L)
+
 /* Open() modes */
 #define MODE_OLDFILE 1005     /* an existing file, read and write */
 #define MODE_NEWFILE 1006     /* a new file (an old one is truncated) */
@@ -117,6 +120,12 @@ struct InfoData {
 #define ID_WRITE_PROTECTED 80
 #define ID_VALIDATING 81
 #define ID_VALIDATED 82
+
+/* SameLock() results */
+#define LOCK_SAME 0
+#define LOCK_SAME_VOLUME 1
+#define LOCK_SAME_HANDLER LOCK_SAME_VOLUME
+#define LOCK_DIFFERENT -1
 
 /* Return codes of commands */
 #define RETURN_OK 0

@@ -26,6 +26,7 @@ STRPTR FGets(BPTR file, STRPTR buffer, ULONG length);
 LONG Flush(BPTR file);
 LONG PutStr(CONST_STRPTR string);
 LONG VPrintf(CONST_STRPTR format, CONST_APTR argarray);
+LONG VFPrintf(BPTR file, CONST_STRPTR format, CONST_APTR argarray);
 LONG IsInteractive(BPTR file);
 BPTR Input(void);
 BPTR Output(void);
@@ -87,6 +88,7 @@ void Delay(LONG timeout);
 LONG GetVar(CONST_STRPTR name, STRPTR buffer, LONG size, LONG flags);
 BOOL SetVar(CONST_STRPTR name, CONST_STRPTR buffer, LONG size, LONG flags);
 BOOL DeleteVar(CONST_STRPTR name, ULONG flags);
+struct LocalVar *FindVar(CONST_STRPTR name, ULONG type);
 
 /* --- The DOS list: volumes and assigns ------------------------------------ */
 struct DosList *LockDosList(ULONG flags);

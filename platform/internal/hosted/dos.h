@@ -3,6 +3,7 @@
 #define HOSTED_DOS_H
 
 #include <dos/dos.h>
+#include <dos/dosextens.h>
 
 #include <string>
 
@@ -13,16 +14,23 @@ namespace hosted {
 // returns false with IoErr set (ERROR_DEVICE_NOT_MOUNTED, ERROR_OBJECT_NOT_FOUND...).
 bool ResolvePath(CONST_STRPTR name, std::string &hostPath);
 
-// The host path of the object a lock stands for.
+// The host path of the object a lock stands for. False (IoErr
+// ERROR_INVALID_LOCK) for a lock that is not one of ours; the zero lock is
+// the root of the boot volume.
 bool HostPathOfLock(BPTR lock, std::string &hostPath);
 
-// Expresses a host path as a volume path ("/home/ann/x" -> "Home:x").
-// False when no volume holds it.
+// Expresses a host path as a volume path ("/home/ann/x" -> "Home:x"); the
+// volume with the longest root holding the path wins. False when no volume
+// holds it.
 bool VolumePathOf(const std::string &hostPath, std::string &volumePath);
 
 // The host descriptor behind a dos file handle (a file, a pipe, the host
-// terminal), or -1 for streams that have none (console windows).
+// terminal), or -1 for streams that have none (console windows). A console
+// handle may read from one descriptor and write to another; this gives the
+// one it writes to. Use the two calls below to tell them apart.
 int HostDescriptorOf(BPTR file);
+int HostReadDescriptorOf(BPTR file);
+int HostWriteDescriptorOf(BPTR file);
 
 // Makes a dos file handle around a host descriptor. With `owned` the handle
 // closes the descriptor when it is closed.
@@ -31,6 +39,36 @@ BPTR FileHandleFromDescriptor(int descriptor, bool owned, bool interactive);
 // Sets IoErr from a host errno value, mapped to the system's codes; returns
 // the code.
 LONG SetIoErrFromErrno(int error);
+
+// The system's code for a host errno value, without touching IoErr.
+LONG DosErrorOf(int error);
+
+// Where the platform keeps its own files: $KESTROVANE_HOME, else
+// $XDG_CONFIG_HOME/kestrovane, else ~/.config/kestrovane. Created on first
+// use where possible.
+std::string KestrovaneHome();
+
+// Reads the environment, the host's mounts and the volume and assign table
+// again (KESTROVANE_HOME/Mountlist). Tests point KESTROVANE_HOME at a
+// temporary directory and call this; the program never needs it.
+void ReloadDosConfiguration();
+
+// The standard handles a new process inherits when nobody gives it any:
+// handles on the host's standard input, output and error (not closed when
+// the process ends).
+BPTR HostStandardInput();
+BPTR HostStandardOutput();
+BPTR HostStandardError();
+
+// Gives a process (created or adopted) what dos needs: a current directory
+// (a lock on the host working directory unless one is set), PROGDIR:, the
+// argument string and the standard handles. Called through the process
+// hooks for adopted threads; CreateNewProc calls it for its own records
+// before the task starts, after setting what its tags asked for.
+void SetUpProcess(struct Process *process);
+
+// Releases what SetUpProcess gave and what the PRF_ flags ask to free.
+void CleanUpProcess(struct Process *process);
 
 }  // namespace hosted
 

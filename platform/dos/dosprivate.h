@@ -1,0 +1,213 @@
+// dos/dosprivate.h: the records behind locks, file handles and the volume table, shared by dos's own files.
+#ifndef DOS_DOSPRIVATE_H
+#define DOS_DOSPRIVATE_H
+
+#include <hosted/console.h>
+#include <hosted/dos.h>
+#include <hosted/task.h>
+#include <proto/dos.h>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace hosted {
+
+// --- Errors --------------------------------------------------------------
+
+// What a failing host call was doing: EACCES means "read protected" while
+// reading and "protected from deletion" while deleting.
+enum class HostAction { Generic, Read, Write, Delete };
+
+LONG MapErrno(int error, HostAction action);
+
+// Sets IoErr to the code and returns it; the usual tail of a failing call.
+LONG Fail(LONG code);
+LONG FailErrno(int error, HostAction action = HostAction::Generic);
+
+// --- Volumes and assigns -------------------------------------------------
+
+struct VolumeEntry {
+    std::string name;   // without the colon
+    std::string root;   // host directory, absolute, no trailing "/" (but "/")
+    bool fromTable = false;
+};
+
+// Where a dos path leads: a volume and the names below its root.
+struct DosLocation {
+    std::string volumeName;
+    std::string volumeRoot;
+    std::string relative;   // "" for the root, else "a/b"
+};
+
+struct AssignEntry {
+    std::string name;
+    std::string hostPath;   // the drawer it stands for
+    DosLocation where;      // the same, as a volume location
+};
+
+// One reading of the host's mounts and the table. Replaced whole by
+// ReloadDosConfiguration; readers keep the one they took.
+struct DosConfig {
+    std::string home;        // KESTROVANE_HOME
+    std::string ramRoot;     // RAM:'s host directory
+    std::string userHome;    // Home:'s host directory
+    std::vector<VolumeEntry> volumes;   // in the dos list's order
+    std::vector<AssignEntry> assigns;
+    std::vector<std::string> tableErrors;   // lines of the table that were ignored
+    struct DosListStore *dosList = nullptr; // the DosList records (doslist.cpp)
+    ~DosConfig();
+};
+
+std::shared_ptr<const DosConfig> Config();
+void InstallConfig(std::shared_ptr<const DosConfig> config);
+
+// Reads /proc/self/mountinfo (or the given text) into volume entries.
+std::vector<VolumeEntry> HostMountVolumes(const std::string &mountInfo);
+
+// Builds the DosList records of a configuration (doslist.cpp).
+DosListStore *BuildDosList(const DosConfig &config);
+void FreeDosList(DosListStore *store);
+
+// Case-insensitive comparison of volume and assign names.
+bool SameDosName(const std::string &a, const std::string &b);
+
+// Creates a drawer and its parents (0700 for those we make); true when it
+// exists afterwards.
+bool MakeHostDirectories(const std::string &path);
+
+// Home:'s directory (the user's home, links resolved) and RAM:'s (home.cpp).
+std::string UserHome();
+std::string RamDiskDirectory(const std::string &home);
+
+// Reads the volume and assign table text into `config` (volumes.cpp).
+void ApplyMountTable(const std::string &text, DosConfig &config);
+
+// --- Paths ---------------------------------------------------------------
+
+std::string HostPathOf(const DosLocation &where);
+
+// Text of a location as the system writes it: "Vol:" or "Vol:a/b".
+std::string DosPathOf(const DosLocation &where);
+
+// Resolves a dos path (volume, assign, PROGDIR:, ":", "/", relative) to a
+// location. False with IoErr set.
+bool ResolveLocation(CONST_STRPTR name, DosLocation &where);
+
+// The location of a lock (the zero lock: the boot volume's root).
+bool LocationOfLock(BPTR lock, DosLocation &where);
+
+// A host path as a location on the volume with the longest matching root.
+bool LocationOfHostPath(const std::string &hostPath, DosLocation &where);
+
+// Names as the program sees them: a host name with ":" or longer than a
+// FileInfoBlock holds is shown changed; DisplayName makes the shown form,
+// and the path resolver finds the host object again from it.
+std::string DisplayName(const char *hostName);
+
+// --- Locks ---------------------------------------------------------------
+
+struct LockRecord {
+    struct FileLock fileLock{};   // first: the BPTR points here
+    DosLocation where;
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool directory = false;
+    bool exclusive = false;
+    DIR *scan = nullptr;          // the drawer being walked by ExNext
+};
+
+// The record behind a lock; null (IoErr ERROR_INVALID_LOCK) for a lock that
+// is not a live one of ours. The zero lock is not a record.
+LockRecord *LockRecordOf(BPTR lock);
+
+// Makes a lock on an existing object. Follows a final soft link. False
+// with IoErr set (object not found, object in use ...).
+BPTR MakeLock(const DosLocation &where, LONG access);
+
+// The exclusivity rules shared by locks and open files, per host object:
+// any number of shared holds, or one exclusive hold.
+bool AcquireHold(dev_t device, ino_t inode, bool exclusive);
+void ReleaseHold(dev_t device, ino_t inode, bool exclusive);
+bool IsHeld(dev_t device, ino_t inode);
+
+// Keeps live locks naming the right objects after a Rename of a drawer.
+void RenameLockedPaths(const std::string &oldHostPath, const std::string &newHostPath,
+                       const DosLocation &newWhere);
+
+// --- Protection, comments, dates ------------------------------------------
+
+// The FIBF_ bits of an object: rwed from the owner's mode bits (d follows
+// w), the group's and others' from theirs, hspa from the attribute.
+LONG ProtectionOf(const struct stat &info, const char *hspa);
+
+// Reads hspa bits and the comment of a host object (no link following).
+// Missing attributes or a file system without them read as clear.
+void ReadExtendedAttributes(const std::string &hostPath, char hspa[5], char *comment,
+                            size_t commentSize);
+
+void DateStampOfTime(time_t seconds, long nanoseconds, struct DateStamp &stamp);
+bool TimeOfDateStamp(const struct DateStamp &stamp, time_t &seconds, long &nanoseconds);
+
+// Fills a FileInfoBlock for a host object named `name`.
+void FillFileInfo(struct FileInfoBlock *fib, const std::string &name, const struct stat &info,
+                  LONG type, const char hspa[5], const char *comment);
+
+// --- Files ---------------------------------------------------------------
+
+enum class StreamKind { HostFile, Console, Nil };
+
+struct FileRecord {
+    struct FileHandle handle{};   // first: the BPTR points here
+    StreamKind kind = StreamKind::HostFile;
+    int fd = -1;
+    bool owned = true;
+    bool interactive = false;
+    bool canRead = true;
+    bool canWrite = true;
+    bool held = false;            // counts in the exclusivity rules
+    bool exclusiveHold = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool haveLocation = false;
+    DosLocation where;            // for NameFromFH, ExamineFH, DupLockFromFH
+    std::unique_ptr<ConsoleStream> console;
+    // The buffer of FGetC/FGets (reading) and FPutC/FPuts/VPrintf (writing).
+    std::unique_ptr<char[]> buffer;
+    LONG readPos = 0;
+    LONG readEnd = 0;
+    LONG writeLen = 0;
+    bool buffered = false;        // character output collects in the buffer
+    bool permanent = false;       // the host's standard handles: Close only flushes
+};
+
+constexpr LONG kStreamBufferSize = 4096;
+
+// The record behind a file handle; null (IoErr ERROR_INVALID_LOCK) for one
+// that is not a live one of ours.
+FileRecord *FileRecordOf(BPTR file);
+BPTR RegisterFile(FileRecord *record);
+
+// Buffered character output; flushes first when the buffer is full.
+bool BufferedWrite(FileRecord *record, const char *data, LONG length);
+bool FlushRecord(FileRecord *record);
+// The raw transfers behind Read and Write; -1 with IoErr set.
+LONG RecordRead(FileRecord *record, void *buffer, LONG length);
+LONG RecordWrite(FileRecord *record, const void *buffer, LONG length);
+
+// --- Processes -----------------------------------------------------------
+
+struct Process *ThisProcess();
+
+// The program's own argument string and executable, from /proc/self.
+const std::string &ProgramArguments();
+std::string ProgramDirectory();
+std::string ProgramName();
+
+}  // namespace hosted
+
+#endif  // DOS_DOSPRIVATE_H

@@ -1,0 +1,280 @@
+// dos/paths.cpp: the path grammar: volumes, assigns, ":", "/" for parents, relative names.
+#include "dosprivate.h"
+
+#include <cstring>
+
+namespace hosted {
+
+namespace {
+
+const char kRatio[] = "\xE2\x88\xB6";      // U+2236, shown in place of ":" in a host name
+const char kEllipsis[] = "\xE2\x80\xA6";   // U+2026, ends a name cut to fit
+constexpr size_t kMaxShownName = sizeof(((struct FileInfoBlock *)nullptr)->fib_FileName) - 1;
+
+bool EndsWith(const std::string &text, const char *tail)
+{
+    size_t length = std::strlen(tail);
+    return text.size() >= length && text.compare(text.size() - length, length, tail) == 0;
+}
+
+// The host name behind a name the program was shown: the name itself when
+// such an object exists, else the one entry of the drawer shown that way.
+std::string HostNameFor(const std::string &hostDirectory, const std::string &shown)
+{
+    if (shown.find(kRatio) == std::string::npos && !EndsWith(shown, kEllipsis))
+        return shown;
+    std::string literal = hostDirectory + "/" + shown;
+    struct stat info;
+    if (lstat(literal.c_str(), &info) == 0)
+        return shown;
+    DIR *directory = opendir(hostDirectory.empty() ? "/" : hostDirectory.c_str());
+    if (directory == nullptr)
+        return shown;
+    std::string found;
+    int matches = 0;
+    while (struct dirent *entry = readdir(directory)) {
+        if (DisplayName(entry->d_name) == shown) {
+            found = entry->d_name;
+            matches++;
+        }
+    }
+    closedir(directory);
+    return matches == 1 ? found : shown;
+}
+
+bool BootLocation(DosLocation &where)
+{
+    std::shared_ptr<const DosConfig> config = Config();
+    for (const VolumeEntry &volume : config->volumes) {
+        if (volume.root == "/") {
+            where = {volume.name, volume.root, ""};
+            return true;
+        }
+    }
+    if (config->volumes.empty()) {
+        Fail(ERROR_NO_DEFAULT_DIR);
+        return false;
+    }
+    where = {config->volumes[0].name, config->volumes[0].root, ""};
+    return true;
+}
+
+bool DeviceLocation(const std::string &device, DosLocation &where)
+{
+    if (device.empty()) {
+        // ":" is the root of the current directory's volume.
+        if (!LocationOfLock(ThisProcess()->pr_CurrentDir, where))
+            return false;
+        where.relative.clear();
+        return true;
+    }
+    if (SameDosName(device, "PROGDIR")) {
+        BPTR home = ThisProcess()->pr_HomeDir;
+        if (home != 0)
+            return LocationOfLock(home, where);
+        if (LocationOfHostPath(ProgramDirectory(), where))
+            return true;
+        Fail(ERROR_DEVICE_NOT_MOUNTED);
+        return false;
+    }
+    std::shared_ptr<const DosConfig> config = Config();
+    for (const VolumeEntry &volume : config->volumes) {
+        if (SameDosName(volume.name, device)) {
+            where = {volume.name, volume.root, ""};
+            return true;
+        }
+    }
+    for (const AssignEntry &assign : config->assigns) {
+        if (SameDosName(assign.name, device)) {
+            where = assign.where;
+            return true;
+        }
+    }
+    Fail(ERROR_DEVICE_NOT_MOUNTED);
+    return false;
+}
+
+}  // namespace
+
+std::string DisplayName(const char *hostName)
+{
+    std::string shown;
+    for (const char *c = hostName; *c != 0; c++) {
+        if (*c == ':')
+            shown += kRatio;
+        else
+            shown += *c;
+    }
+    if (shown.size() <= kMaxShownName)
+        return shown;
+    // Cut at a character boundary and mark the cut.
+    size_t keep = kMaxShownName - 3;
+    while (keep > 0 && (static_cast<unsigned char>(shown[keep]) & 0xC0) == 0x80)
+        keep--;
+    return shown.substr(0, keep) + kEllipsis;
+}
+
+std::string HostPathOf(const DosLocation &where)
+{
+    if (where.relative.empty())
+        return where.volumeRoot;
+    if (where.volumeRoot == "/")
+        return "/" + where.relative;
+    return where.volumeRoot + "/" + where.relative;
+}
+
+std::string DosPathOf(const DosLocation &where)
+{
+    std::string path = where.volumeName + ":";
+    size_t start = 0;
+    while (start < where.relative.size()) {
+        size_t end = where.relative.find('/', start);
+        if (end == std::string::npos)
+            end = where.relative.size();
+        if (start > 0)
+            path += "/";
+        path += DisplayName(where.relative.substr(start, end - start).c_str());
+        start = end + 1;
+    }
+    return path;
+}
+
+bool LocationOfLock(BPTR lock, DosLocation &where)
+{
+    if (lock == 0)
+        return BootLocation(where);
+    LockRecord *record = LockRecordOf(lock);
+    if (record == nullptr)
+        return false;
+    where = record->where;
+    return true;
+}
+
+bool LocationOfHostPath(const std::string &hostPath, DosLocation &where)
+{
+    if (hostPath.empty() || hostPath[0] != '/')
+        return false;
+    // Lexically tidy: no "//", "." or "..".
+    std::vector<std::string> parts;
+    size_t start = 1;
+    while (start <= hostPath.size()) {
+        size_t end = hostPath.find('/', start);
+        if (end == std::string::npos)
+            end = hostPath.size();
+        std::string part = hostPath.substr(start, end - start);
+        if (part == "..") {
+            if (!parts.empty())
+                parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::string tidy;
+    for (const std::string &part : parts)
+        tidy += "/" + part;
+    if (tidy.empty())
+        tidy = "/";
+
+    std::shared_ptr<const DosConfig> config = Config();
+    const VolumeEntry *best = nullptr;
+    for (const VolumeEntry &volume : config->volumes) {
+        const std::string &root = volume.root;
+        bool inside = root == "/" || (tidy.compare(0, root.size(), root) == 0 &&
+                                      (tidy.size() == root.size() || tidy[root.size()] == '/'));
+        if (inside && (best == nullptr || root.size() > best->root.size()))
+            best = &volume;
+    }
+    if (best == nullptr)
+        return false;
+    where.volumeName = best->name;
+    where.volumeRoot = best->root;
+    if (tidy.size() <= best->root.size())
+        where.relative.clear();
+    else
+        where.relative = tidy.substr(best->root == "/" ? 1 : best->root.size() + 1);
+    return true;
+}
+
+bool ResolveLocation(CONST_STRPTR name, DosLocation &where)
+{
+    if (name == nullptr) {
+        Fail(ERROR_REQUIRED_ARG_MISSING);
+        return false;
+    }
+    const char *colon = std::strchr(name, ':');
+    const char *rest = name;
+    if (colon != nullptr) {
+        if (!DeviceLocation(std::string(name, colon), where))
+            return false;
+        rest = colon + 1;
+        if (std::strchr(rest, ':') != nullptr) {
+            Fail(ERROR_INVALID_COMPONENT_NAME);
+            return false;
+        }
+    } else if (!LocationOfLock(ThisProcess()->pr_CurrentDir, where)) {
+        return false;
+    }
+
+    // Each "/" without a name before it goes one drawer up; a final "/"
+    // ends the path ("a/" is a, "a//b" is b beside a).
+    std::string relative = where.relative;
+    const char *component = rest;
+    for (;;) {
+        const char *slash = std::strchr(component, '/');
+        size_t length = slash != nullptr ? static_cast<size_t>(slash - component) : std::strlen(component);
+        std::string part(component, length);
+        if (part.empty()) {
+            if (slash == nullptr)
+                break;
+            if (relative.empty()) {
+                Fail(ERROR_OBJECT_NOT_FOUND);   // above the volume's root
+                return false;
+            }
+            size_t up = relative.rfind('/');
+            relative = up == std::string::npos ? std::string() : relative.substr(0, up);
+        } else {
+            if (part == "." || part == "..") {
+                Fail(ERROR_INVALID_COMPONENT_NAME);
+                return false;
+            }
+            DosLocation parent{where.volumeName, where.volumeRoot, relative};
+            part = HostNameFor(HostPathOf(parent), part);
+            relative = relative.empty() ? part : relative + "/" + part;
+        }
+        if (slash == nullptr)
+            break;
+        component = slash + 1;
+    }
+    where.relative = relative;
+    return true;
+}
+
+bool ResolvePath(CONST_STRPTR name, std::string &hostPath)
+{
+    DosLocation where;
+    if (!ResolveLocation(name, where))
+        return false;
+    hostPath = HostPathOf(where);
+    return true;
+}
+
+bool HostPathOfLock(BPTR lock, std::string &hostPath)
+{
+    DosLocation where;
+    if (!LocationOfLock(lock, where))
+        return false;
+    hostPath = HostPathOf(where);
+    return true;
+}
+
+bool VolumePathOf(const std::string &hostPath, std::string &volumePath)
+{
+    DosLocation where;
+    if (!LocationOfHostPath(hostPath, where))
+        return false;
+    volumePath = DosPathOf(where);
+    return true;
+}
+
+}  // namespace hosted

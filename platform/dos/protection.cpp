@@ -1,0 +1,219 @@
+// dos/protection.cpp: protection bits and comments over the host's mode bits and extended attributes.
+#include "dosprivate.h"
+
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace hosted {
+
+namespace {
+
+const char kProtectionAttribute[] = "user.amiga_protection";
+const char kCommentAttribute[] = "user.xdg.comment";
+constexpr LONG kMaxComment = 79;
+
+// The order of the four letters in the attribute, with their bits.
+const struct {
+    char letter;
+    LONG bit;
+} kHspa[4] = {{'h', FIBF_HOLD}, {'s', FIBF_SCRIPT}, {'p', FIBF_PURE}, {'a', FIBF_ARCHIVE}};
+
+// Writes (or with a null value removes) an attribute. User attributes need
+// write permission on the file; for a file of ours that has none, dos
+// lends itself the owner's w bit for the moment of the change, because a
+// write-protected file may still get a comment and its hspa bits.
+int ChangeAttribute(const std::string &path, const char *name, const char *value, size_t size)
+{
+    auto change = [&]() {
+        int result = value != nullptr ? setxattr(path.c_str(), name, value, size, 0)
+                                      : removexattr(path.c_str(), name);
+        if (result != 0 && value == nullptr && errno == ENODATA)
+            return 0;
+        return result == 0 ? 0 : errno;
+    };
+    int error = change();
+    if (error != EACCES)
+        return error;
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0 || info.st_uid != geteuid() || (info.st_mode & S_IWUSR) != 0)
+        return error;
+    if (chmod(path.c_str(), (info.st_mode & 07777) | S_IWUSR) != 0)
+        return error;
+    error = change();
+    if (chmod(path.c_str(), info.st_mode & 07777) != 0 && error == 0)
+        error = errno;
+    return error;
+}
+
+}  // namespace
+
+LONG ProtectionOf(const struct stat &info, const char *hspa)
+{
+    mode_t mode = info.st_mode;
+    LONG bits = 0;
+    // The owner's bits are set when the action is NOT allowed.
+    if ((mode & S_IRUSR) == 0)
+        bits |= FIBF_READ;
+    if ((mode & S_IWUSR) == 0)
+        bits |= FIBF_WRITE | FIBF_DELETE;
+    if ((mode & S_IXUSR) == 0)
+        bits |= FIBF_EXECUTE;
+    if (mode & S_IRGRP)
+        bits |= FIBF_GRP_READ;
+    if (mode & S_IWGRP)
+        bits |= FIBF_GRP_WRITE | FIBF_GRP_DELETE;
+    if (mode & S_IXGRP)
+        bits |= FIBF_GRP_EXECUTE;
+    if (mode & S_IROTH)
+        bits |= FIBF_OTR_READ;
+    if (mode & S_IWOTH)
+        bits |= FIBF_OTR_WRITE | FIBF_OTR_DELETE;
+    if (mode & S_IXOTH)
+        bits |= FIBF_OTR_EXECUTE;
+    if (hspa != nullptr) {
+        for (int i = 0; i < 4 && hspa[i] != 0; i++) {
+            if (hspa[i] == kHspa[i].letter)
+                bits |= kHspa[i].bit;
+        }
+    }
+    return bits;
+}
+
+void ReadExtendedAttributes(const std::string &hostPath, char hspa[5], char *comment, size_t commentSize)
+{
+    hspa[0] = 0;
+    if (commentSize > 0)
+        comment[0] = 0;
+    // One call tells whether there is anything to read at all; most files
+    // have no attributes.
+    char names[1024];
+    ssize_t length = listxattr(hostPath.c_str(), names, sizeof names);
+    if (length == 0 || (length < 0 && errno != ERANGE))
+        return;
+    bool wantHspa = true, wantComment = true;
+    if (length > 0) {
+        wantHspa = wantComment = false;
+        for (ssize_t i = 0; i < length; i += static_cast<ssize_t>(std::strlen(names + i)) + 1) {
+            if (std::strcmp(names + i, kProtectionAttribute) == 0)
+                wantHspa = true;
+            else if (std::strcmp(names + i, kCommentAttribute) == 0)
+                wantComment = true;
+        }
+    }
+    if (wantHspa) {
+        char value[8];
+        ssize_t got = getxattr(hostPath.c_str(), kProtectionAttribute, value, sizeof value);
+        if (got == 4) {
+            std::memcpy(hspa, value, 4);
+            hspa[4] = 0;
+        }
+    }
+    if (wantComment && commentSize > 1) {
+        char value[256];
+        ssize_t got = getxattr(hostPath.c_str(), kCommentAttribute, value, sizeof value);
+        if (got > 0) {
+            size_t keep = static_cast<size_t>(got) < commentSize - 1 ? static_cast<size_t>(got) : commentSize - 1;
+            // A comment ends at its first zero byte, as text does.
+            std::memcpy(comment, value, keep);
+            comment[keep] = 0;
+        }
+    }
+}
+
+}  // namespace hosted
+
+using hosted::Fail;
+using hosted::FailErrno;
+
+/* Sets the protection bits (FIBF_...) of a file or drawer. rwed go to the
+   owner's mode bits (w sets both write and delete: the d bit always reads
+   back as w), group and other bits to theirs; hspa to the attribute
+   user.amiga_protection (removed when all four are clear). FALSE with
+   IoErr set: ERROR_OBJECT_NOT_FOUND, ERROR_WRITE_PROTECTED (not ours),
+   ERROR_DISK_WRITE_PROTECTED, ERROR_ACTION_NOT_KNOWN when hspa bits are
+   asked for on a file system without extended attributes. */
+BOOL SetProtection(CONST_STRPTR name, LONG protect)
+{
+    std::string path;
+    if (!hosted::ResolvePath(name, path))
+        return FALSE;
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        FailErrno(errno);
+        return FALSE;
+    }
+    mode_t mode = info.st_mode & (S_ISUID | S_ISGID | S_ISVTX);
+    if ((protect & FIBF_READ) == 0)
+        mode |= S_IRUSR;
+    if ((protect & FIBF_WRITE) == 0)
+        mode |= S_IWUSR;
+    if ((protect & FIBF_EXECUTE) == 0)
+        mode |= S_IXUSR;
+    if (protect & FIBF_GRP_READ)
+        mode |= S_IRGRP;
+    if (protect & FIBF_GRP_WRITE)
+        mode |= S_IWGRP;
+    if (protect & FIBF_GRP_EXECUTE)
+        mode |= S_IXGRP;
+    if (protect & FIBF_OTR_READ)
+        mode |= S_IROTH;
+    if (protect & FIBF_OTR_WRITE)
+        mode |= S_IWOTH;
+    if (protect & FIBF_OTR_EXECUTE)
+        mode |= S_IXOTH;
+
+    char hspa[5] = "----";
+    bool any = false;
+    for (int i = 0; i < 4; i++) {
+        if (protect & hosted::kHspa[i].bit) {
+            hspa[i] = hosted::kHspa[i].letter;
+            any = true;
+        }
+    }
+    // The attribute first, while the file still has its old mode.
+    int error = hosted::ChangeAttribute(path, hosted::kProtectionAttribute, any ? hspa : nullptr, 4);
+    if (error == ENOTSUP && !any)
+        error = 0;   // nothing to keep where there are no attributes
+    if (error != 0) {
+        FailErrno(error);
+        return FALSE;
+    }
+    if (chmod(path.c_str(), mode) != 0) {
+        FailErrno(errno);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+/* Sets the comment of a file or drawer (the desktop's user.xdg.comment
+   attribute, which desktop file browsers show too); an empty comment
+   removes it. FALSE with IoErr ERROR_COMMENT_TOO_BIG for more than 79
+   characters, ERROR_ACTION_NOT_KNOWN on a file system without extended
+   attributes, or the error of the host. */
+BOOL SetComment(CONST_STRPTR name, CONST_STRPTR comment)
+{
+    size_t length = comment != nullptr ? std::strlen(comment) : 0;
+    if (length > static_cast<size_t>(hosted::kMaxComment)) {
+        Fail(ERROR_COMMENT_TOO_BIG);
+        return FALSE;
+    }
+    std::string path;
+    if (!hosted::ResolvePath(name, path))
+        return FALSE;
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        FailErrno(errno);
+        return FALSE;
+    }
+    int error = hosted::ChangeAttribute(path, hosted::kCommentAttribute, length > 0 ? comment : nullptr, length);
+    if (error == ENOTSUP && length == 0)
+        error = 0;
+    if (error != 0) {
+        FailErrno(error);
+        return FALSE;
+    }
+    return TRUE;
+}
