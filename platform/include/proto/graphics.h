@@ -42,9 +42,8 @@ void InitBitMap(struct BitMap *bm, BYTE depth, UWORD width, UWORD height);
 PLANEPTR AllocRaster(ULONG width, ULONG height);
 void FreeRaster(PLANEPTR p, ULONG width, ULONG height);
 
-/* Clears memory: flags bit 1 set fills with the value in the upper 16
-   bits of flags, else with zeros; bit 0 asks for rows (byteCount = rows << 16 |
-   bytes per row). */
+/* Clears memory, or with flags bit 2 fills it with the upper 16 bits of
+   flags; with flags bit 1 byteCount is rows << 16 | bytes per row. */
 void BltClear(APTR memBlock, ULONG byteCount, ULONG flags);
 
 /* --- Rastports ------------------------------------------------------------ */
@@ -90,13 +89,12 @@ void ScrollRaster(struct RastPort *rp, LONG dx, LONG dy, LONG xMin, LONG yMin, L
 
 /* --- Blits ---------------------------------------------------------------- */
 
-/* Minterms: 0xC0 copies, 0x30 copies inverted, 0x50 inverts the
-   destination, 0x60 exclusive-or, 0x80 and, 0xE0 or, 0x00 clears,
-   0xF0 sets (on chunky destinations: white). Other minterms are
-   evaluated bit by bit on planar bitmaps and treated as 0xC0 on chunky
-   ones. Between planar and chunky bitmaps pixels go through the
-   destination's pens (planar to chunky) or the nearest pen (chunky to
-   planar). */
+/* Minterms work on the bits of the pixels (the planes of a planar bitmap,
+   all 32 bits of a chunky pixel): 0xC0 copies, 0x30 copies inverted, 0x50
+   inverts the destination, 0x60 exclusive-or, 0x80 and, 0xE0 or, 0x00
+   clears, 0xF0 sets. Between planar and chunky bitmaps pixels go through
+   the destination's pens (planar to chunky) or the nearest pen of the
+   default palette (chunky to planar). */
 
 /* Copies a rectangle between bitmaps (they may be the same; overlap is
    handled). Returns the number of planes blitted (1 for chunky), 0 when

@@ -30,6 +30,7 @@ struct ChunkyBitMap {
     struct ColorMap *colorMap = nullptr;  // pens of drawing calls; nullptr: the default palette
     bool watched = false;             // report drawing through the layer hooks even without a layer
     std::size_t capacity = 0;         // bytes allocated at pixels
+    bool systemMemory = false;        // pixels from AllocVec (a program's bitmap)
 };
 
 // The chunky record of a bitmap, or nullptr for a planar one (or nullptr).
