@@ -46,6 +46,16 @@ public:
     // stream, or -1 when there are none (a console window).
     virtual int ReadDescriptor() const { return -1; }
     virtual int WriteDescriptor() const { return -1; }
+    // Waits up to `microseconds` for typed input: 1 when a Read would
+    // return at once, 0 when none came, -1 when the stream cannot tell.
+    // The shell feeds a host command's input from a console only through
+    // this, so that no read outlives the command; a stream that cannot
+    // tell gives host commands an empty input.
+    virtual int WaitForInput(LONG microseconds)
+    {
+        (void)microseconds;
+        return -1;
+    }
 };
 
 // Makes streams for console descriptions. Returns null with `error` set
