@@ -113,10 +113,10 @@ static_assert(offsetof(ListerHeader, path) == sizeof(struct FileInfoBlock), "the
 // A view of one EntryBuffer: where it is and how long. It owns nothing.
 struct EntryBuffer {
     UBYTE *base = nullptr;
-    ULONG size = 0;   // usable length: the block's length rounded down to a multiple of 8
+    ULONG size = 0;   // usable length: the block's length rounded down to a multiple of 4
 
     EntryBuffer() = default;
-    EntryBuffer(APTR block, ULONG length) : base(static_cast<UBYTE *>(block)), size(length & ~7UL) {}
+    EntryBuffer(APTR block, ULONG length) : base(static_cast<UBYTE *>(block)), size(length & ~3UL) {}
 
     // False when the block cannot even hold the header and the end marks.
     bool Usable() const { return base != nullptr && size >= ListerHeaderSize + 2 * DisplaySlotSize; }
