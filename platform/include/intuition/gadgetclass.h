@@ -6,6 +6,13 @@
 #include <intuition/classusr.h>
 #include <utility/tagitem.h>
 
+/* ExtGadget.MoreFlags (here unless intuition/intuition.h has them) */
+#ifndef GMORE_BOUNDS
+#define GMORE_BOUNDS 0x00000001
+#define GMORE_GADGETHELP 0x00000002
+#define GMORE_SCROLLRASTER 0x00000004
+#endif
+
 /* --- gadgetclass attributes ---------------------------------------------- */
 #define GA_Dummy (TAG_USER + 0x30000)
 #define GA_Left (GA_Dummy + 0x0001)          /* LeftEdge */
