@@ -1,0 +1,159 @@
+// Paths: volume and assign names, ":", parents by "/", relative names, and the path text helpers.
+#include "dos_test_support.h"
+#include "dosprivate.h"
+
+#include <sys/stat.h>
+
+#include <cstring>
+
+namespace {
+
+using dostest::DosTest;
+
+std::string NameOf(BPTR lock)
+{
+    char buffer[512];
+    if (!NameFromLock(lock, buffer, sizeof buffer))
+        return "<failed " + std::to_string(IoErr()) + ">";
+    return buffer;
+}
+
+std::string Resolved(const char *path)
+{
+    std::string host;
+    if (!hosted::ResolvePath(path, host))
+        return "<failed " + std::to_string(IoErr()) + ">";
+    return host;
+}
+
+TEST_F(DosTest, VolumeNamesIgnoreCaseAndFileNamesDoNot)
+{
+    mkdir(Host("Dir").c_str(), 0755);
+    EXPECT_EQ(Resolved("TEST:Dir"), Host("Dir"));
+    EXPECT_EQ(Resolved("test:Dir"), Host("Dir"));
+    BPTR lock = Lock("tEsT:Dir", SHARED_LOCK);
+    EXPECT_NE(lock, 0);
+    UnLock(lock);
+    EXPECT_EQ(Lock("Test:dir", SHARED_LOCK), 0);
+    EXPECT_EQ(IoErr(), ERROR_OBJECT_NOT_FOUND);
+    EXPECT_EQ(Lock("NoSuchVolume:x", SHARED_LOCK), 0);
+    EXPECT_EQ(IoErr(), ERROR_DEVICE_NOT_MOUNTED);
+}
+
+TEST_F(DosTest, ParentsRootAndRelativeNames)
+{
+    mkdir(Host("a").c_str(), 0755);
+    mkdir(Host("a/b").c_str(), 0755);
+    mkdir(Host("a/c").c_str(), 0755);
+    EXPECT_EQ(Resolved("a/b"), Host("a/b"));
+    EXPECT_EQ(Resolved("a/b/"), Host("a/b"));           // a final slash changes nothing
+    EXPECT_EQ(Resolved("a/b//c"), Host("a/c"));         // one parent per slash
+    EXPECT_EQ(Resolved("a/b///"), Host(""));
+    EXPECT_EQ(Resolved(""), Host(""));
+    BPTR b = Lock("a/b", SHARED_LOCK);
+    ASSERT_NE(b, 0);
+    BPTR old = CurrentDir(b);
+    EXPECT_EQ(Resolved("/c"), Host("a/c"));
+    EXPECT_EQ(Resolved("//"), Host(""));
+    EXPECT_EQ(Resolved(":"), Host(""));                 // root of the current volume
+    EXPECT_EQ(Resolved(":a/c"), Host("a/c"));
+    EXPECT_EQ(Resolved("///"), "<failed 205>");         // above the root
+    EXPECT_EQ(CurrentDir(old), b);
+    UnLock(b);
+    EXPECT_EQ(Resolved("a/../b"), "<failed 210>");      // no host shortcuts
+    EXPECT_EQ(Resolved("Test:a:b"), "<failed 210>");
+}
+
+TEST_F(DosTest, NameFromLockAndParentDir)
+{
+    mkdir(Host("a").c_str(), 0755);
+    mkdir(Host("a/b").c_str(), 0755);
+    BPTR b = Lock("a/b", SHARED_LOCK);
+    ASSERT_NE(b, 0);
+    EXPECT_EQ(NameOf(b), "Test:a/b");
+    BPTR a = ParentDir(b);
+    EXPECT_EQ(NameOf(a), "Test:a");
+    BPTR root = ParentDir(a);
+    EXPECT_EQ(NameOf(root), "Test:");
+    SetIoErr(99);
+    EXPECT_EQ(ParentDir(root), 0);
+    EXPECT_EQ(IoErr(), 0);
+    char small[6];
+    EXPECT_FALSE(NameFromLock(b, small, sizeof small));
+    EXPECT_EQ(IoErr(), ERROR_LINE_TOO_LONG);
+    EXPECT_EQ(small[sizeof small - 1], 0);
+    UnLock(root);
+    UnLock(a);
+    UnLock(b);
+}
+
+TEST_F(DosTest, HostPathsBecomeVolumePaths)
+{
+    mkdir(Host("x").c_str(), 0755);
+    std::string path;
+    ASSERT_TRUE(hosted::VolumePathOf(Host("x"), path));
+    EXPECT_EQ(path, "Test:x");
+    ASSERT_TRUE(hosted::VolumePathOf(Host("x/../x/./"), path));
+    EXPECT_EQ(path, "Test:x");
+    ASSERT_TRUE(hosted::VolumePathOf("/", path));
+    EXPECT_EQ(path, "System:");
+}
+
+TEST_F(DosTest, HostNamesThatDoNotFitAreShownChangedAndStillFound)
+{
+    std::string longName(150, 'n');
+    dostest::WriteHostFile(Host(longName), "long");
+    dostest::WriteHostFile(Host("Home:notes"), "colon");
+    std::string shownLong = hosted::DisplayName(longName.c_str());
+    EXPECT_LE(shownLong.size(), 107u);
+    EXPECT_EQ(shownLong.substr(shownLong.size() - 3), "\xE2\x80\xA6");
+    std::string shownColon = hosted::DisplayName("Home:notes");
+    EXPECT_EQ(shownColon, "Home\xE2\x88\xB6notes");
+    EXPECT_EQ(Resolved(shownLong.c_str()), Host(longName));
+    EXPECT_EQ(Resolved(shownColon.c_str()), Host("Home:notes"));
+    // The colon never sends a deletion to another volume.
+    ASSERT_TRUE(DeleteFile(shownColon.c_str()));
+    EXPECT_FALSE(dostest::HostExists(Host("Home:notes")));
+}
+
+TEST(PathParts, FilePartAndPathPart)
+{
+    const char *path = "Work:Audio/Music/song";
+    EXPECT_STREQ(FilePart(path), "song");
+    EXPECT_STREQ(PathPart(path), "/song");
+    EXPECT_STREQ(FilePart("Work:song"), "song");
+    EXPECT_STREQ(PathPart("Work:song"), "song");
+    EXPECT_STREQ(FilePart("song"), "song");
+    EXPECT_STREQ(PathPart("song"), "song");
+    EXPECT_STREQ(FilePart("Work:"), "");
+    EXPECT_STREQ(PathPart("//song"), "song");
+}
+
+TEST(PathParts, AddPartJoinsReplacesClimbsAndRefusesWhatDoesNotFit)
+{
+    char buffer[32];
+    std::strcpy(buffer, "Work:");
+    EXPECT_TRUE(AddPart(buffer, "a", sizeof buffer));
+    EXPECT_STREQ(buffer, "Work:a");
+    EXPECT_TRUE(AddPart(buffer, "b/c", sizeof buffer));
+    EXPECT_STREQ(buffer, "Work:a/b/c");
+    EXPECT_TRUE(AddPart(buffer, "/d", sizeof buffer));
+    EXPECT_STREQ(buffer, "Work:a/b/d");
+    EXPECT_TRUE(AddPart(buffer, "//e", sizeof buffer));
+    EXPECT_STREQ(buffer, "Work:a/e");
+    EXPECT_TRUE(AddPart(buffer, "RAM:x", sizeof buffer));
+    EXPECT_STREQ(buffer, "RAM:x");
+    EXPECT_TRUE(AddPart(buffer, "", sizeof buffer));
+    EXPECT_STREQ(buffer, "RAM:x");
+    std::strcpy(buffer, "Work:");
+    EXPECT_TRUE(AddPart(buffer, "/x", sizeof buffer));
+    EXPECT_STREQ(buffer, "Work:/x");
+    std::strcpy(buffer, "Work:abc");
+    EXPECT_FALSE(AddPart(buffer, "defgh", 12));
+    EXPECT_EQ(IoErr(), ERROR_LINE_TOO_LONG);
+    EXPECT_STREQ(buffer, "Work:abc");
+    EXPECT_TRUE(AddPart(buffer, "def", 13));
+    EXPECT_STREQ(buffer, "Work:abc/def");
+}
+
+}  // namespace

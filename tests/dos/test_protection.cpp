@@ -1,0 +1,141 @@
+// Protection bits and comments: enforced by dos (also for root), kept in mode bits and extended attributes.
+#include "dos_test_support.h"
+
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+namespace {
+
+using dostest::DosTest;
+
+LONG ProtectionOf(const char *name)
+{
+    BPTR lock = Lock(name, SHARED_LOCK);
+    struct FileInfoBlock fib;
+    bool ok = lock != 0 && Examine(lock, &fib);
+    UnLock(lock);
+    return ok ? fib.fib_Protection : -1;
+}
+
+std::string Attribute(const std::string &path, const char *name)
+{
+    char value[256];
+    ssize_t length = getxattr(path.c_str(), name, value, sizeof value);
+    return length < 0 ? std::string("<none>") : std::string(value, static_cast<size_t>(length));
+}
+
+TEST_F(DosTest, ReadProtectionIsEnforcedEvenForRoot)
+{
+    dostest::WriteHostFile(Host("secret"), "x");
+    chmod(Host("secret").c_str(), 0200);
+    EXPECT_EQ(Open("secret", MODE_OLDFILE), 0);
+    EXPECT_EQ(IoErr(), ERROR_READ_PROTECTED);
+    BPTR writer = Open("secret", MODE_READWRITE);
+    ASSERT_NE(writer, 0);
+    char c;
+    EXPECT_EQ(Read(writer, &c, 1), -1);
+    EXPECT_EQ(IoErr(), ERROR_READ_PROTECTED);
+    Close(writer);
+}
+
+TEST_F(DosTest, WriteProtectionIsEnforcedEvenForRoot)
+{
+    dostest::WriteHostFile(Host("ro"), "keep me");
+    chmod(Host("ro").c_str(), 0444);
+    EXPECT_EQ(Open("ro", MODE_NEWFILE), 0);
+    EXPECT_EQ(IoErr(), ERROR_WRITE_PROTECTED);
+    EXPECT_EQ(Open("ro", MODE_READWRITE), 0);
+    EXPECT_EQ(IoErr(), ERROR_WRITE_PROTECTED);
+    BPTR reader = Open("ro", MODE_OLDFILE);
+    ASSERT_NE(reader, 0);
+    EXPECT_EQ(Write(reader, "x", 1), -1);
+    EXPECT_EQ(IoErr(), ERROR_WRITE_PROTECTED);
+    EXPECT_EQ(FPuts(reader, "x"), -1);
+    Close(reader);
+    EXPECT_EQ(dostest::ReadHostFile(Host("ro")), "keep me");
+    EXPECT_FALSE(DeleteFile("ro"));
+    EXPECT_EQ(IoErr(), ERROR_DELETE_PROTECTED);
+    EXPECT_TRUE(dostest::HostExists(Host("ro")));
+}
+
+TEST_F(DosTest, UnprotectingATargetLetsItBeReplaced)
+{
+    dostest::WriteHostFile(Host("target"), "old");
+    chmod(Host("target").c_str(), 0444);
+    LONG protection = ProtectionOf("target");
+    ASSERT_NE(protection & FIBF_WRITE, 0);
+    ASSERT_TRUE(SetProtection("target", protection & ~FIBF_WRITE));
+    BPTR file = Open("target", MODE_NEWFILE);
+    ASSERT_NE(file, 0);
+    EXPECT_EQ(Write(file, "new", 3), 3);
+    Close(file);
+    EXPECT_EQ(dostest::ReadHostFile(Host("target")), "new");
+}
+
+TEST_F(DosTest, ProtectionBitsMapToModeBitsAndTheAttribute)
+{
+    dostest::WriteHostFile(Host("f"), "x");
+    ASSERT_TRUE(SetProtection("f", FIBF_EXECUTE | FIBF_GRP_READ | FIBF_GRP_EXECUTE | FIBF_OTR_READ));
+    struct stat info;
+    ASSERT_EQ(stat(Host("f").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0654u);
+    EXPECT_EQ(Attribute(Host("f"), "user.amiga_protection"), "<none>");
+    EXPECT_EQ(ProtectionOf("f"), FIBF_EXECUTE | FIBF_GRP_READ | FIBF_GRP_EXECUTE | FIBF_OTR_READ);
+
+    ASSERT_TRUE(SetProtection("f", FIBF_SCRIPT | FIBF_ARCHIVE | FIBF_WRITE | FIBF_DELETE));
+    ASSERT_EQ(stat(Host("f").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0500u);
+    EXPECT_EQ(Attribute(Host("f"), "user.amiga_protection"), "-s-a");
+    EXPECT_EQ(ProtectionOf("f"), FIBF_SCRIPT | FIBF_ARCHIVE | FIBF_WRITE | FIBF_DELETE);
+
+    ASSERT_TRUE(SetProtection("f", FIBF_HOLD | FIBF_PURE));
+    EXPECT_EQ(Attribute(Host("f"), "user.amiga_protection"), "h-p-");
+    ASSERT_TRUE(SetProtection("f", 0));
+    EXPECT_EQ(Attribute(Host("f"), "user.amiga_protection"), "<none>");
+    EXPECT_EQ(ProtectionOf("f"), 0);
+    EXPECT_FALSE(SetProtection("missing", 0));
+    EXPECT_EQ(IoErr(), ERROR_OBJECT_NOT_FOUND);
+}
+
+TEST_F(DosTest, TheDeleteBitFollowsTheWriteBit)
+{
+    dostest::WriteHostFile(Host("f"), "x");
+    ASSERT_TRUE(SetProtection("f", FIBF_DELETE));   // d alone cannot be kept
+    EXPECT_EQ(ProtectionOf("f") & (FIBF_WRITE | FIBF_DELETE), 0);
+    ASSERT_TRUE(SetProtection("f", FIBF_WRITE));
+    EXPECT_EQ(ProtectionOf("f") & (FIBF_WRITE | FIBF_DELETE), FIBF_WRITE | FIBF_DELETE);
+}
+
+TEST_F(DosTest, CommentsRoundTripThroughTheDesktopsAttribute)
+{
+    dostest::WriteHostFile(Host("f"), "x");
+    std::string longest(79, 'c');
+    ASSERT_TRUE(SetComment("f", longest.c_str()));
+    EXPECT_EQ(Attribute(Host("f"), "user.xdg.comment"), longest);
+    BPTR lock = Lock("", SHARED_LOCK);
+    struct FileInfoBlock fib;
+    Examine(lock, &fib);
+    ASSERT_TRUE(ExNext(lock, &fib));
+    EXPECT_EQ(std::string(fib.fib_Comment), longest);
+    UnLock(lock);
+    std::string tooLong(80, 'c');
+    EXPECT_FALSE(SetComment("f", tooLong.c_str()));
+    EXPECT_EQ(IoErr(), ERROR_COMMENT_TOO_BIG);
+    EXPECT_EQ(Attribute(Host("f"), "user.xdg.comment"), longest);
+    ASSERT_TRUE(SetComment("f", ""));
+    EXPECT_EQ(Attribute(Host("f"), "user.xdg.comment"), "<none>");
+    EXPECT_FALSE(SetComment("missing", "x"));
+    EXPECT_EQ(IoErr(), ERROR_OBJECT_NOT_FOUND);
+}
+
+TEST_F(DosTest, AProtectedFileStillTakesACommentAndHspaBits)
+{
+    dostest::WriteHostFile(Host("f"), "x");
+    ASSERT_TRUE(SetProtection("f", FIBF_WRITE | FIBF_DELETE));
+    ASSERT_TRUE(SetComment("f", "note"));
+    ASSERT_TRUE(SetProtection("f", FIBF_WRITE | FIBF_DELETE | FIBF_ARCHIVE));
+    EXPECT_EQ(ProtectionOf("f"), FIBF_WRITE | FIBF_DELETE | FIBF_ARCHIVE);
+    EXPECT_EQ(Attribute(Host("f"), "user.xdg.comment"), "note");
+}
+
+}  // namespace
