@@ -3,7 +3,7 @@
 // Metrics: 12 rows, baseline row 9, nominal width 8 (the advance of "n"),
 // proportional. Letters are 5x7 block shapes with two descender rows; a
 // glyph's advance is its ink width + 3 (one column before, two after), so
-// full-width letters advance 8 and "i" or "." advance 4 or 5. Latin-1
+// full-width letters advance 8, "i" 6, "." and "!" 4. Latin-1
 // letters with accents are their base letter with the accent above. Codes
 // of unusual width, for the tests of every width path:
 //   code 1   1 px: one column, all 12 rows set
@@ -123,9 +123,9 @@ const char *const kShapes[95] = {
     "0000110A040A110000",   // x
     "0000111111110F010E",   // y
     "00001F0204081F0000",   // z
-    "020404080404020000",   // {
+    "030404180404030000",   // {
     "000000000000000000",   // | (drawn specially)
-    "080404020404080000",   // }
+    "180404030404180000",   // }
     "000008150200000000",   // ~
 };
 
