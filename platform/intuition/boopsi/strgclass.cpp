@@ -339,6 +339,9 @@ IPTR Finish(Object *obj, StrgData *d, struct gpInput *msg, LONG termination, IPT
     if (msg->gpi_Termination != nullptr)
         *msg->gpi_Termination = termination;
     SyncLong(obj, d);
+    // Editing is over: a target that corrects the value (a slider at the
+    // end of its range) may now show the correction here.
+    d->active = false;
     NotifyValue(obj, d, msg->gpi_GInfo, 0);
     return result;
 }
