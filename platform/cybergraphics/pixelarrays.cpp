@@ -2,6 +2,14 @@
 #include <hosted/drawing.h>
 #include <proto/cybergraphics.h>
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
+#include <emmintrin.h>
+#elif defined(__ARM_NEON)
+#include <arm_neon.h>
+#endif
+
 namespace {
 
 // Bytes a pixel of a rectangle format takes in memory; 0 for an unknown one.
@@ -43,10 +51,51 @@ bool ClipTransfer(const hosted::DrawScope &scope, ULONG memX, ULONG memY, LONG x
     return true;
 }
 
-// Memory bytes A,R,G,B to B,G,R,A: the four bytes reversed, on any host.
+// Memory bytes A,R,G,B to B,G,R,A: the four bytes of each pixel reversed,
+// on any host. This is the copy of every present, so it runs sixteen bytes
+// at a time where the processor can.
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("avx2"))) LONG ReverseRowAvx2(const UBYTE *src, UBYTE *dst, LONG count)
+{
+    const __m256i order = _mm256_setr_epi8(3, 2, 1, 0, 7, 6, 5, 4, 11, 10, 9, 8, 15, 14, 13, 12,
+                                           3, 2, 1, 0, 7, 6, 5, 4, 11, 10, 9, 8, 15, 14, 13, 12);
+    LONG i = 0;
+    for (; i + 16 <= count; i += 16) {
+        __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + 4 * i));
+        __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + 4 * i + 32));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + 4 * i), _mm256_shuffle_epi8(a, order));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + 4 * i + 32), _mm256_shuffle_epi8(b, order));
+    }
+    return i;
+}
+
+const bool kHasAvx2 = __builtin_cpu_supports("avx2");
+#endif
+
 void ReverseRow(const UBYTE *src, UBYTE *dst, LONG count)
 {
-    for (LONG i = 0; i < count; i++) {
+    LONG i = 0;
+#if defined(__x86_64__) || defined(__i386__)
+    if (kHasAvx2)
+        i = ReverseRowAvx2(src, dst, count);
+#endif
+#if defined(__SSE2__)
+    for (; i + 8 <= count; i += 8) {
+        __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + 4 * i));
+        __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + 4 * i + 16));
+        // Swap the bytes of each 16-bit half, then the halves of each pixel.
+        a = _mm_or_si128(_mm_slli_epi16(a, 8), _mm_srli_epi16(a, 8));
+        b = _mm_or_si128(_mm_slli_epi16(b, 8), _mm_srli_epi16(b, 8));
+        a = _mm_shufflehi_epi16(_mm_shufflelo_epi16(a, 0xB1), 0xB1);
+        b = _mm_shufflehi_epi16(_mm_shufflelo_epi16(b, 0xB1), 0xB1);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + 4 * i), a);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + 4 * i + 16), b);
+    }
+#elif defined(__ARM_NEON)
+    for (; i + 4 <= count; i += 4)
+        vst1q_u8(dst + 4 * i, vrev32q_u8(vld1q_u8(src + 4 * i)));
+#endif
+    for (; i < count; i++) {
         ULONG v;
         std::memcpy(&v, src + 4 * i, 4);
         v = __builtin_bswap32(v);

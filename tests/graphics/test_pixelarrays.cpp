@@ -45,6 +45,28 @@ TEST(PixelArrays, ArgbLandsAsBgraBytesWithOffsetsAndModulo)
     }
 }
 
+TEST(PixelArrays, EveryRowWidthConvertsTheSame)
+{
+    // Long rows go through the wide copy loops, their ends through the
+    // narrow ones: every width up to 70 must give the same bytes.
+    Canvas c(80, 71, 32);
+    ArgbBuffer src(80, 1);
+    for (LONG x = 0; x < 80; x++)
+        src.Set(x, 0, 0x01000000u * ULONG(x) | ArgbBuffer::At(x, 5));
+    for (LONG w = 1; w <= 70; w++)
+        WritePixelArray(src.bytes.data(), 1, 0, src.Mod(), &c.rp, 3, w, w, 1, RECTFMT_ARGB);
+    for (LONG w = 1; w <= 70; w++) {
+        for (LONG x = 0; x < 80; x++) {
+            ULONG expected = 0;
+            if (x >= 3 && x < 3 + w) {
+                ULONG argb = 0x01000000u * ULONG(x - 2) | ArgbBuffer::At(x - 2, 5);
+                expected = ((argb & 0xFF) << 24) | (((argb >> 8) & 0xFF) << 16) | (((argb >> 16) & 0xFF) << 8) | (argb >> 24);
+            }
+            ASSERT_EQ(c.Bytes(x, w), expected) << "width " << w << " x " << x;
+        }
+    }
+}
+
 TEST(PixelArrays, ClippedAtEveryEdgeOfTheBitmap)
 {
     Canvas c(8, 6, 32);
