@@ -189,9 +189,9 @@ private:
                 break;
             }
         }
-        if (open)
-            hunk++;   // a last hunk without its HUNK_END is accepted
-        if (hunk != segments_.Count())
+        // Every hunk ends with HUNK_END: a file that stops short of one was
+        // cut, however complete it looks.
+        if (open || hunk != segments_.Count())
             return Bad(error);
         return true;
     }

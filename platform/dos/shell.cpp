@@ -155,8 +155,8 @@ using hosted::ShellStreams;
    Tags: SYS_Input and SYS_Output, the command's streams (default: the
    caller's Input() and Output(); an asynchronous command gets "NIL:");
    SYS_Output 0 with an interactive SYS_Input writes to that console;
-   SYS_Error, the error stream (default: the output given, else the
-   caller's error stream); SYS_Asynch (FALSE): run as a background process
+   SYS_Error, the error stream (default: the command's output when the
+   tags chose it, else the caller's error stream); SYS_Asynch (FALSE): run as a background process
    that owns the given streams and closes them when it ends; NP_StackSize
    and NP_Priority for that process. Other tags are ignored.
    Result: synchronously, the last command's return code: a host program's
@@ -188,16 +188,20 @@ LONG SystemTagList(CONST_STRPTR command, const struct TagItem *tags)
 
     ShellStreams streams;
     streams.input = inputTag != nullptr ? givenInput : (asynchronous ? 0 : Input());
-    if (givenOutput != 0)
+    bool outputChosen = true;
+    if (givenOutput != 0) {
         streams.output = givenOutput;
-    else if (givenInput != 0 && IsInteractive(givenInput))
+    } else if (givenInput != 0 && IsInteractive(givenInput)) {
         streams.output = givenInput;   // the command writes to the console it reads
-    else
+    } else {
         streams.output = asynchronous ? 0 : Output();
+        outputChosen = false;
+    }
+    BPTR callerError = hosted::CurrentTask()->process.pr_CES;
     if (givenError != 0)
         streams.error = givenError;
-    else if (givenOutput == 0 && !asynchronous && hosted::CurrentTask()->process.pr_CES != 0)
-        streams.error = hosted::CurrentTask()->process.pr_CES;
+    else if (!outputChosen && !asynchronous && callerError != 0)
+        streams.error = callerError;
     else
         streams.error = streams.output;
 

@@ -317,7 +317,7 @@ LONG RunHostCommand(const std::vector<std::string> &arguments, const ShellStream
     // A command whose input comes from a person at a console may wait for
     // them: that wait is not work in progress. Any other wait for a
     // synchronous command is.
-    bool busy = waitIsBusy && !input;
+    bool busy = waitIsBusy && !(input && input->Live());
     if (busy)
         BeginBusy();
     else

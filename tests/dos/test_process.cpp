@@ -1,0 +1,195 @@
+// CreateNewProc: new processes run their entry with the system's defaults, are found by name, and
+// give back what they own when they end or are removed while parked in Wait(0).
+#include "dos_test_support.h"
+
+#include <hosted/task.h>
+#include <proto/exec.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace {
+
+using dostest::DosTest;
+
+bool WaitUntil(const std::function<bool()> &condition)
+{
+    for (int i = 0; i < 30000; i++) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return condition();
+}
+
+// What the entries below saw, for the test to check after they ran.
+struct Seen {
+    std::atomic<bool> done{false};
+    std::atomic<bool> parked{false};
+    std::string arguments;
+    std::string name;
+    std::string commandName;
+    LONG sameDir = -1;
+    BPTR input = 0;
+    BPTR output = 0;
+    LONG readFromInput = -2;
+    LONG writeToOutput = -2;
+    BPTR creatorDir = 0;
+    BYTE priority = 0;
+};
+Seen gSeen;
+
+LONG LookAroundEntry(void)
+{
+    struct Process *self = reinterpret_cast<struct Process *>(FindTask(nullptr));
+    gSeen.arguments = GetArgStr();
+    gSeen.name = self->pr_Task.tc_Node.ln_Name;
+    gSeen.priority = self->pr_Task.tc_Node.ln_Pri;
+    if (self->pr_CLI != 0) {
+        auto *cli = static_cast<struct CommandLineInterface *>(BADDR(self->pr_CLI));
+        auto *bstr = static_cast<const UBYTE *>(BADDR(cli->cli_CommandName));
+        gSeen.commandName.assign(reinterpret_cast<const char *>(bstr + 1), bstr[0]);
+    }
+    gSeen.sameDir = SameLock(self->pr_CurrentDir, gSeen.creatorDir);
+    gSeen.input = Input();
+    gSeen.output = Output();
+    char byte;
+    gSeen.readFromInput = Read(Input(), &byte, 1);
+    gSeen.writeToOutput = Write(Output(), "x", 1);
+    gSeen.done = true;
+    return 0;
+}
+
+LONG WriteAndParkEntry(void)
+{
+    Write(Output(), "before parking", 14);
+    Flush(Output());
+    gSeen.parked = true;
+    Wait(0);
+    return 0;
+}
+
+void ResetSeen()
+{
+    gSeen.done = false;
+    gSeen.parked = false;
+    gSeen.arguments.clear();
+    gSeen.name.clear();
+    gSeen.commandName.clear();
+    gSeen.sameDir = -1;
+    gSeen.readFromInput = -2;
+    gSeen.writeToOutput = -2;
+}
+
+TEST_F(DosTest, NewProcessRunsItsEntryWithTheSystemsDefaults)
+{
+    ResetSeen();
+    gSeen.creatorDir = reinterpret_cast<struct Process *>(FindTask(nullptr))->pr_CurrentDir;
+    struct TagItem tags[] = {{NP_Entry, reinterpret_cast<IPTR>(LookAroundEntry)},
+                             {NP_Name, reinterpret_cast<IPTR>("kv process test")},
+                             {NP_Arguments, reinterpret_cast<IPTR>("one \"two\"\n")},
+                             {NP_Cli, TRUE},
+                             {NP_CommandName, reinterpret_cast<IPTR>("Double Kestrovane 1")},
+                             {NP_Priority, 3},
+                             {0x80000455, 16384},   // a tag of another system: ignored
+                             {TAG_DONE, 0}};
+    ASSERT_NE(CreateNewProc(tags), nullptr);
+    ASSERT_TRUE(WaitUntil([] { return gSeen.done.load(); }));
+    EXPECT_EQ(gSeen.arguments, "one \"two\"\n");
+    EXPECT_EQ(gSeen.name, "kv process test");
+    EXPECT_EQ(gSeen.commandName, "Double Kestrovane 1");
+    EXPECT_EQ(gSeen.priority, 3);
+    EXPECT_EQ(gSeen.sameDir, LOCK_SAME);
+    // Input and output default to "NIL:": nothing to read, writes vanish,
+    // and neither is the creator's.
+    EXPECT_NE(gSeen.input, Input());
+    EXPECT_NE(gSeen.output, Output());
+    EXPECT_EQ(gSeen.readFromInput, 0);
+    EXPECT_EQ(gSeen.writeToOutput, 1);
+    EXPECT_TRUE(WaitUntil([] { return FindTask("kv process test") == nullptr; }));
+}
+
+TEST_F(DosTest, ParkedProcessIsFoundByNameAndRemovingItReleasesWhatItOwns)
+{
+    ResetSeen();
+    dostest::WriteHostFile(Host("input"), "in");
+    BPTR drawer = CreateDir("drawer");
+    ASSERT_NE(drawer, 0);
+    BPTR input = Open("input", MODE_OLDFILE);
+    BPTR output = Open("output", MODE_NEWFILE);
+    BPTR kept = Open("kept", MODE_NEWFILE);
+    ASSERT_NE(input, 0);
+    ASSERT_NE(output, 0);
+    struct TagItem tags[] = {{NP_Entry, reinterpret_cast<IPTR>(WriteAndParkEntry)},
+                             {NP_Name, reinterpret_cast<IPTR>("kv parked process")},
+                             {NP_Input, static_cast<IPTR>(input)},
+                             {NP_Output, static_cast<IPTR>(output)},
+                             {NP_Error, static_cast<IPTR>(kept)},
+                             {NP_CurrentDir, static_cast<IPTR>(drawer)},
+                             {TAG_DONE, 0}};
+    struct Process *process = CreateNewProc(tags);
+    ASSERT_NE(process, nullptr);
+    ASSERT_TRUE(WaitUntil([] { return gSeen.parked.load(); }));
+    EXPECT_EQ(FindTask("kv parked process"), &process->pr_Task);
+    EXPECT_EQ(Lock("output", EXCLUSIVE_LOCK), 0);   // held by the process
+
+    RemTask(&process->pr_Task);
+    ASSERT_TRUE(WaitUntil([] { return FindTask("kv parked process") == nullptr; }));
+    // Input, output and current directory were the process's and are
+    // released; the error stream (NP_CloseError defaults to FALSE) is not.
+    for (const char *name : {"input", "output", "drawer"}) {
+        BPTR exclusive = Lock(name, EXCLUSIVE_LOCK);
+        EXPECT_NE(exclusive, 0) << name;
+        UnLock(exclusive);
+    }
+    EXPECT_EQ(dostest::ReadHostFile(Host("output")), "before parking");
+    EXPECT_EQ(Lock("kept", EXCLUSIVE_LOCK), 0);
+    EXPECT_TRUE(Close(kept));
+}
+
+TEST_F(DosTest, StreamsGivenWithCloseFalseStayWithTheCreator)
+{
+    ResetSeen();
+    BPTR output = Open("shared", MODE_NEWFILE);
+    gSeen.creatorDir = reinterpret_cast<struct Process *>(FindTask(nullptr))->pr_CurrentDir;
+    struct TagItem tags[] = {{NP_Entry, reinterpret_cast<IPTR>(LookAroundEntry)},
+                             {NP_Name, reinterpret_cast<IPTR>("kv borrowing process")},
+                             {NP_Output, static_cast<IPTR>(output)},
+                             {NP_CloseOutput, FALSE},
+                             {NP_CopyVars, FALSE},
+                             {TAG_DONE, 0}};
+    ASSERT_NE(CreateNewProc(tags), nullptr);
+    ASSERT_TRUE(WaitUntil([] { return gSeen.done.load(); }));
+    ASSERT_TRUE(WaitUntil([] { return FindTask("kv borrowing process") == nullptr; }));
+    EXPECT_EQ(gSeen.output, output);
+    EXPECT_EQ(Write(output, "y", 1), 1);   // still open and ours
+    EXPECT_TRUE(Close(output));
+    EXPECT_EQ(dostest::ReadHostFile(Host("shared")), "xy");
+}
+
+TEST_F(DosTest, CreateNewProcFailsCleanly)
+{
+    struct TagItem none[] = {{NP_Name, reinterpret_cast<IPTR>("no entry")}, {TAG_DONE, 0}};
+    EXPECT_EQ(CreateNewProc(none), nullptr);
+    EXPECT_EQ(IoErr(), ERROR_REQUIRED_ARG_MISSING);
+    struct TagItem seglist[] = {{NP_Seglist, 0x1000}, {TAG_DONE, 0}};
+    EXPECT_EQ(CreateNewProc(seglist), nullptr);
+    EXPECT_EQ(IoErr(), ERROR_NOT_IMPLEMENTED);
+
+    // Out of memory half-way: what the caller passed stays the caller's.
+    BPTR output = Open("mine", MODE_NEWFILE);
+    struct TagItem tags[] = {{NP_Entry, reinterpret_cast<IPTR>(LookAroundEntry)},
+                             {NP_Output, static_cast<IPTR>(output)},
+                             {TAG_DONE, 0}};
+    hosted::SetAllocFailure(0, 1);
+    EXPECT_EQ(CreateNewProc(tags), nullptr);
+    EXPECT_EQ(IoErr(), ERROR_NO_FREE_STORE);
+    hosted::SetAllocFailure(0, 0);
+    EXPECT_EQ(Write(output, "z", 1), 1);
+    EXPECT_TRUE(Close(output));
+}
+
+}  // namespace
