@@ -105,6 +105,23 @@ STRPTR GetArgStr(void);
 BPTR GetProgramDir(void);
 BOOL GetCurrentDirName(STRPTR buffer, LONG length);
 BOOL GetProgramName(STRPTR buffer, LONG length);
+
+/* Segment lists, as LoadSeg and NewLoadSeg return them. The seglist is
+   MKBADDR of the first segment's link; each segment is
+
+       ULONG length    at link - 4: bytes of length word, link and data
+       BPTR  link      MKBADDR of the next segment's link, 0 after the last
+       UBYTE data[]    at link + sizeof(BPTR)
+
+   so ((ULONG *)BADDR(seg))[-1] is the length and a segment holds
+   length - sizeof(ULONG) - sizeof(BPTR) bytes of data. On this host a BPTR
+   is as wide as a pointer (8 bytes), so the data begins 8 bytes after the
+   link, where the real system has 4; a reader that uses sizeof(BPTR) works
+   on both. Segments of a hunk file lie below 4 GiB and are relocated, so
+   the 32-bit big-endian addresses inside them (a resident structure's
+   rt_MatchTag, rt_IdString ...) are the true addresses of what they point
+   at. Nothing loaded is ever run; the memory is readable and writable, and
+   at least 16 bytes after each segment's data may be read. */
 BPTR LoadSeg(CONST_STRPTR name);
 BPTR NewLoadSeg(CONST_STRPTR file, const struct TagItem *tags);
 void UnLoadSeg(BPTR seglist);
