@@ -1,7 +1,7 @@
 // lister/highlight.cpp: inverting line strips of the RenderBitmap.
 #include "highlight.h"
 
-void HighlightLines(const RenderTarget &bitmap, ULONG first, ULONG count, ULONG lineHeight)
+void HighlightLines(const RenderTarget &bitmap, ULONG first, ULONG count, ULONG lineHeight, ULONG mask)
 {
     UQUAD top = UQUAD(first) * lineHeight;
     UQUAD bottom = top + UQUAD(count) * lineHeight;
@@ -10,10 +10,10 @@ void HighlightLines(const RenderTarget &bitmap, ULONG first, ULONG count, ULONG 
     if (top >= bottom)
         return;
     // Rows are contiguous: the strip is one run of pixels.
-    InvertPixels(bitmap.base + top * bitmap.stride, ULONG((bottom - top) * (bitmap.stride / PixelBytes)));
+    InvertPixels(bitmap.base + top * bitmap.stride, ULONG((bottom - top) * (bitmap.stride / PixelBytes)), mask);
 }
 
-void HighlightLine(const RenderTarget &bitmap, ULONG line, ULONG lineHeight)
+void HighlightLine(const RenderTarget &bitmap, ULONG line, ULONG lineHeight, ULONG mask)
 {
-    HighlightLines(bitmap, line, 1, lineHeight);
+    HighlightLines(bitmap, line, 1, lineHeight, mask);
 }

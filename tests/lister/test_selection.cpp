@@ -76,6 +76,13 @@ TEST(Highlight, StripIsTheLinesRowsAcrossTheStrideAndTwiceRestores)
     EXPECT_EQ(scene.picture.At(15, 9), 0x00090909u ^ 0x00FFFFFFu);
     EXPECT_EQ(scene.picture.At(0, 10), 0x000A0A0Au);
     EXPECT_EQ(scene.picture.At(0, 11), 0x000B0B0Bu);
+
+    // A blue, green, red, 0 bitmap inverts its first three bytes.
+    TestPicture bgra(2, 8, 0x11223344);
+    HighlightLine(bgra.target, 1, LineHeight, 0xFFFFFF00);
+    EXPECT_EQ(bgra.At(1, 3), 0x11223344u);
+    EXPECT_EQ(bgra.At(1, 4), 0xEEDDCC44u);
+    EXPECT_EQ(bgra.At(0, 7), 0xEEDDCC44u);
 }
 
 TEST(Selection, ClickTogglesTheMarkAndTheStrip)
