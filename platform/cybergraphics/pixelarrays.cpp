@@ -2,6 +2,8 @@
 #include <hosted/drawing.h>
 #include <proto/cybergraphics.h>
 
+#include <algorithm>
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #elif defined(__SSE2__)
@@ -39,11 +41,17 @@ bool ClipTransfer(const hosted::DrawScope &scope, ULONG memX, ULONG memY, LONG x
     if (!scope.Ok() || sizeX == 0 || sizeY == 0 || sizeX > 0x7FFFFFFF || sizeY > 0x7FFFFFFF ||
         memX > 0x7FFFFFFF || memY > 0x7FFFFFFF)
         return false;
-    struct Rect32 r = {x, y, x + static_cast<LONG>(sizeX) - 1, y + static_cast<LONG>(sizeY) - 1};
-    if (r.MaxX < x || r.MaxY < y || !scope.Clip(r))   // overflow, or nothing visible
+    long long maxX = static_cast<long long>(x) + sizeX - 1, maxY = static_cast<long long>(y) + sizeY - 1;
+    struct Rect32 r = {x, y, static_cast<LONG>(std::min(maxX, 0x7FFFFFFFLL)),
+                       static_cast<LONG>(std::min(maxY, 0x7FFFFFFFLL))};
+    if (!scope.Clip(r))
         return false;
-    out.memX = static_cast<LONG>(memX) + (r.MinX - x);
-    out.memY = static_cast<LONG>(memY) + (r.MinY - y);
+    long long memLeft = memX + (static_cast<long long>(r.MinX) - x);
+    long long memTop = memY + (static_cast<long long>(r.MinY) - y);
+    if (memLeft > 0x7FFFFFFF || memTop > 0x7FFFFFFF)
+        return false;
+    out.memX = static_cast<LONG>(memLeft);
+    out.memY = static_cast<LONG>(memTop);
     out.x = r.MinX;
     out.y = r.MinY;
     out.w = r.MaxX - r.MinX + 1;

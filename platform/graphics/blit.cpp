@@ -3,6 +3,7 @@
 
 #include <proto/graphics.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -95,21 +96,20 @@ LONG Blit(const struct BitMap *src, LONG xs, LONG ys, hosted::DrawScope &scope, 
         return 0;
     LONG srcWidth, srcHeight;
     SourceSize(src, srcWidth, srcHeight);
-    // Cut the left and top edges on either side, moving the other side along.
-    LONG cut = 0;
-    if (xs < 0) cut = -xs;
-    if (xd < 0 && -xd > cut) cut = -xd;
-    xs += cut; xd += cut; w -= cut;
-    cut = 0;
-    if (ys < 0) cut = -ys;
-    if (yd < 0 && -yd > cut) cut = -yd;
-    ys += cut; yd += cut; h -= cut;
-    if (xs + w > srcWidth) w = srcWidth - xs;
-    if (ys + h > srcHeight) h = srcHeight - ys;
-    if (xd + w > scope.width) w = scope.width - xd;
-    if (yd + h > scope.height) h = scope.height - yd;
-    if (w <= 0 || h <= 0)
+    // Worked in 64 bits: callers may pass any coordinates. Cut the left and
+    // top edges on either side, moving the other side along, then the right
+    // and bottom ones.
+    long long sx = xs, sy = ys, dx = xd, dy = yd, cw = w, ch = h;
+    long long cut = std::max({0LL, -sx, -dx});
+    sx += cut, dx += cut, cw -= cut;
+    cut = std::max({0LL, -sy, -dy});
+    sy += cut, dy += cut, ch -= cut;
+    cw = std::min({cw, srcWidth - sx, scope.width - dx});
+    ch = std::min({ch, srcHeight - sy, scope.height - dy});
+    if (cw <= 0 || ch <= 0)
         return 0;
+    xs = static_cast<LONG>(sx), ys = static_cast<LONG>(sy), xd = static_cast<LONG>(dx), yd = static_cast<LONG>(dy);
+    w = static_cast<LONG>(cw), h = static_cast<LONG>(ch);
     CopyRect(src, xs, ys, scope, xd, yd, w, h, minterm, mask);
     scope.Damage(xd, yd, xd + w - 1, yd + h - 1);
     return w * h;
@@ -159,7 +159,8 @@ void ClipBlit(struct RastPort *srcRP, LONG xSrc, LONG ySrc, struct RastPort *des
 void BltTemplate(const PLANEPTR source, LONG xSrc, LONG srcMod, struct RastPort *destRP, LONG xDest,
                  LONG yDest, LONG xSize, LONG ySize)
 {
-    if (source == nullptr || destRP == nullptr || xSize <= 0 || ySize <= 0 || xSrc < 0)
+    if (source == nullptr || destRP == nullptr || xSize <= 0 || ySize <= 0 || xSrc < 0 ||
+        xDest > 0x7FFFFFFF - xSize || yDest > 0x7FFFFFFF - ySize)
         return;
     hosted::DrawScope scope(destRP);
     if (!scope.Ok())

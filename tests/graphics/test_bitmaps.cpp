@@ -2,6 +2,7 @@
 #include "canvas.h"
 
 #include <hosted/task.h>
+#include <proto/exec.h>
 
 namespace {
 
@@ -169,6 +170,23 @@ TEST(BitMaps, BltClearFillsOrClears)
     EXPECT_EQ(block[0], 0xAB);
     EXPECT_EQ(block[3], 0xCD);
     EXPECT_EQ(block[4], 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Libraries, GraphicsAndCyberGraphicsAreRegisteredWithExec)
+{
+    struct Library *gfx = OpenLibrary("graphics.library", 0);
+    ASSERT_NE(gfx, nullptr);
+    EXPECT_STREQ(gfx->lib_Node.ln_Name, "graphics.library");
+    struct Library *cgx = OpenLibrary("cybergraphics.library", 0);
+    ASSERT_NE(cgx, nullptr);
+    EXPECT_STREQ(cgx->lib_Node.ln_Name, "cybergraphics.library");
+    EXPECT_EQ(OpenLibrary("graphics.library", 9999), nullptr);
+    CloseLibrary(cgx);
+    CloseLibrary(gfx);
 }
 
 }  // namespace

@@ -46,6 +46,10 @@ TEST(Blits, ClippedOnBothSides)
         }
     }
     EXPECT_EQ(BltBitMap(src.bm, 0, 0, dst.bm, 8, 0, 4, 4, 0xC0, 0xFF, nullptr), 0);
+    // Coordinates at the ends of their range neither wrap nor reach memory.
+    EXPECT_EQ(BltBitMap(src.bm, 0x7FFFFFF0, 0, dst.bm, 0, 0, 0x7FFFFFF0, 4, 0xC0, 0xFF, nullptr), 0);
+    EXPECT_EQ(BltBitMap(src.bm, -0x7FFFFFFF, 0, dst.bm, 0x7FFFFFF0, 0, 0x7FFFFFFF, 4, 0xC0, 0xFF, nullptr), 0);
+    BltTemplate(reinterpret_cast<PLANEPTR>(src.Chunky()->pixels), 0, 2, &dst.rp, 0x7FFFFFF0, 0, 0x7FFFFFF0, 1);
     EXPECT_EQ(BltBitMap(src.bm, 0, 0, dst.bm, 0, 0, 4, 4, 0xC0, 0xFF, nullptr), 1);
 }
 

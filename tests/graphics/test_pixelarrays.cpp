@@ -88,6 +88,8 @@ TEST(PixelArrays, ClippedAtEveryEdgeOfTheBitmap)
     EXPECT_EQ(WritePixelArray(src.bytes.data(), 0, 0, src.Mod(), &c.rp, -4, 0, 4, 4, RECTFMT_ARGB), 0u);
     EXPECT_EQ(WritePixelArray(src.bytes.data(), 0, 0, src.Mod(), &c.rp, 0, 0, 0, 4, RECTFMT_ARGB), 0u);
     EXPECT_EQ(WritePixelArray(src.bytes.data(), 0, 0, src.Mod(), &c.rp, 0, 0, 4, 4, 99), 0u);
+    EXPECT_EQ(WritePixelArray(src.bytes.data(), 0, 0, src.Mod(), &c.rp, 0x7FFFFFF0, 0, 0xFFFFFFFFu, 4, RECTFMT_ARGB), 0u);
+    EXPECT_EQ(WritePixelArray(src.bytes.data(), 0x7FFFFFFF, 0, src.Mod(), &c.rp, -0x7FFFFFFF, 0, 0x7FFFFFFFu, 4, RECTFMT_ARGB), 0u);
 }
 
 TEST(PixelArrays, LayerClipsTheTransfer)
