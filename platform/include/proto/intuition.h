@@ -52,10 +52,11 @@ struct DrawInfo *GetScreenDrawInfo(struct Screen *screen);
 void FreeScreenDrawInfo(struct Screen *screen, struct DrawInfo *drawInfo);
 
 /* A draw information attribute (GDIA_ in intuition/screens.h): border
-   sizes of sizing windows, the title bar height, the font. Unknown
-   attributes give 0 and set *errorPtr (when given) to TRUE; known ones
-   set it to FALSE. */
-ULONG GetDrawInfoAttr(struct DrawInfo *drawInfo, ULONG attr, ULONG *errorPtr);
+   sizes of sizing windows, the title bar height, the font (a struct
+   TextFont *). Unknown attributes give 0 and set *errorPtr (when given)
+   to TRUE; known ones set it to FALSE. Where this host differs: the result
+   is an IPTR, wide enough for the font's address on this 64-bit host. */
+IPTR GetDrawInfoAttr(struct DrawInfo *drawInfo, ULONG attr, ULONG *errorPtr);
 
 /* Flashes the screen (NULL: every screen) and rings the host's bell. */
 void DisplayBeep(struct Screen *screen);
