@@ -4,6 +4,7 @@
 #include <graphics/layers.h>
 #include <proto/graphics.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -71,44 +72,63 @@ void FillBox(hosted::DrawScope &scope, const struct RastPort *rp, struct Rect32 
     scope.Damage(box.MinX, box.MinY, box.MaxX, box.MaxY);
 }
 
-// One line of a rastport's line pattern from (x0,y0) to (x1,y1).
+// Rounds a / n to the nearest whole number (n > 0), halves away from the
+// start, the same way for both directions.
+long long RoundDiv(__int128 a, long long n)
+{
+    __int128 twice = 2 * a + n;
+    __int128 q = twice / (2 * n);
+    if (twice % (2 * n) != 0 && twice < 0)
+        q -= 1;
+    return static_cast<long long>(q);
+}
+
+// One line of a rastport's line pattern from (x0,y0) to (x1,y1), both ends
+// included. Each pixel along the longer axis is worked out directly, so only
+// the steps that can reach the drawable area are visited, however far away
+// the ends lie.
 void Line(hosted::DrawScope &scope, struct RastPort *rp, LONG x0, LONG y0, LONG x1, LONG y1)
 {
     hosted::Painter painter(scope, rp);
     ULONG mode = static_cast<UBYTE>(rp->DrawMode);
     ULONG aPen = hosted::PenOf(rp->FgPen), bPen = hosted::PenOf(rp->BgPen);
-    LONG dx = std::labs(x1 - x0), dy = -std::labs(y1 - y0);
-    LONG sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-    LONG err = dx + dy;
-    LONG x = x0, y = y0;
-    struct Rect32 touched = {x0 < x1 ? x0 : x1, y0 < y1 ? y0 : y1, x0 < x1 ? x1 : x0, y0 < y1 ? y1 : y0};
-    for (;;) {
-        bool on = (rp->LinePtrn & (1u << (rp->linpatcnt & 15))) != 0;
-        rp->linpatcnt = static_cast<BYTE>((rp->linpatcnt - 1) & 15);
-        if (scope.Contains(x, y)) {
-            if ((mode & COMPLEMENT) != 0) {
-                if (on)
-                    painter.Invert(x, y);
-            } else if (on) {
-                painter.Plot(x, y, aPen);
-            } else if ((mode & JAM2) != 0) {
-                painter.Plot(x, y, bPen);
-            }
+    long long dx = static_cast<long long>(x1) - x0, dy = static_cast<long long>(y1) - y0;
+    bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    long long steps = std::max(std::llabs(dx), std::llabs(dy));
+    long long major0 = xMajor ? x0 : y0;
+    long long sign = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    long long limit = xMajor ? scope.width : scope.height;
+    // Steps k whose major coordinate major0 + sign * k lies in 0..limit-1.
+    long long first = sign > 0 ? -major0 : major0 - (limit - 1);
+    long long last = sign > 0 ? limit - 1 - major0 : major0;
+    first = std::max(first, 0LL);
+    last = std::min(last, steps);
+    int count = rp->linpatcnt & 15;
+    struct Rect32 touched = {0x7FFFFFFF, 0x7FFFFFFF, -1, -1};
+    for (long long k = first; k <= last; k++) {
+        long long x = xMajor ? x0 + sign * k : x0 + (steps == 0 ? 0 : RoundDiv(static_cast<__int128>(dx) * k, steps));
+        long long y = xMajor ? y0 + (steps == 0 ? 0 : RoundDiv(static_cast<__int128>(dy) * k, steps)) : y0 + sign * k;
+        if (x < 0 || y < 0 || x >= scope.width || y >= scope.height)
+            continue;
+        bool on = (rp->LinePtrn & (1u << ((count - k) & 15))) != 0;
+        LONG px = static_cast<LONG>(x), py = static_cast<LONG>(y);
+        if ((mode & COMPLEMENT) != 0) {
+            if (on)
+                painter.Invert(px, py);
+        } else if (on) {
+            painter.Plot(px, py, aPen);
+        } else if ((mode & JAM2) != 0) {
+            painter.Plot(px, py, bPen);
+        } else {
+            continue;
         }
-        if (x == x1 && y == y1)
-            break;
-        LONG e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
+        touched.MinX = std::min(touched.MinX, px);
+        touched.MinY = std::min(touched.MinY, py);
+        touched.MaxX = std::max(touched.MaxX, px);
+        touched.MaxY = std::max(touched.MaxY, py);
     }
-    if (scope.Clip(touched))
-        scope.Damage(touched.MinX, touched.MinY, touched.MaxX, touched.MaxY);
+    rp->linpatcnt = static_cast<BYTE>((count - (steps + 1)) & 15);
+    scope.Damage(touched.MinX, touched.MinY, touched.MaxX, touched.MaxY);
 }
 
 }  // namespace

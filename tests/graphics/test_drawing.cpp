@@ -132,6 +132,20 @@ TEST(Drawing, LinesIncludeBothEndsAndFollowThePattern)
     Draw(&d.rp, 7, 1);
     EXPECT_EQ(d.Picture(0, 1, 8, 1), "##..##..\n");
 
+    // Ends far outside the bitmap: only the visible steps are drawn.
+    Canvas far(8, 8, 1);
+    Move(&far.rp, -2000000000, -2000000000);
+    Draw(&far.rp, 2000000000, 2000000000);
+    for (LONG i = 0; i < 8; i++)
+        EXPECT_TRUE(far.Bit(i, i)) << i;
+    EXPECT_FALSE(far.Bit(1, 0));
+
+    // A shallow line steps its minor axis at the halfway points.
+    Canvas shallow(9, 3, 1);
+    Move(&shallow.rp, 0, 0);
+    Draw(&shallow.rp, 8, 2);
+    EXPECT_EQ(shallow.Picture(0, 0, 9, 3), "##.......\n..####...\n......###\n");
+
     Canvas e(6, 6, 1);
     const WORD points[] = {5, 5, 0, 5};
     Move(&e.rp, 0, 0);
