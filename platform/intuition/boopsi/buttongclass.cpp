@@ -125,7 +125,7 @@ void DrawButtonFace(Object *obj, struct RastPort *rp, struct GadgetInfo *info, b
         CentredText(rp, dri, GadgetOf(obj)->label, pen, box.Left + 2, box.Top + 1, box.Width - 4, box.Height - 2);
     }
     if ((g->Flags & GFLG_DISABLED) != 0 && ghostImage)
-        Ghost(rp, PenOf(dri, BLOCKPEN), box.Left, box.Top, box.Width, box.Height);
+        Ghost(rp, PenOf(dri, BACKGROUNDPEN), box.Left, box.Top, box.Width, box.Height);
 }
 
 IPTR ButtonDispatch(struct IClass *cl, Object *obj, Msg msg)

@@ -234,7 +234,8 @@ void FillBox(struct RastPort *rp, UWORD pen, LONG left, LONG top, LONG width, LO
 void DrawBevel(struct RastPort *rp, const struct DrawInfo *drawInfo, LONG left, LONG top, LONG width,
                LONG height, bool recessed);
 
-// Lays a dither of the pen over the rectangle: how disabled things look.
+// Lays a checkerboard of the pen over the rectangle: drawn with the
+// background pen, it fades a disabled gadget into its surroundings.
 void Ghost(struct RastPort *rp, UWORD pen, LONG left, LONG top, LONG width, LONG height);
 
 // Draws a text centred in the rectangle in the pen (JAM1), clipped to it.

@@ -78,7 +78,7 @@ void Ghost(struct RastPort *rp, UWORD pen, LONG left, LONG top, LONG width, LONG
     SetAPen(rp, pen);
     SetDrMd(rp, JAM1);
     for (LONG y = 0; y < height; y++) {
-        for (LONG x = (y % 2) * 2; x < width; x += 4)
+        for (LONG x = y % 2; x < width; x += 2)
             WritePixel(rp, left + x, top + y);
     }
 }

@@ -56,10 +56,13 @@ void NotifyTop(Object *obj, const PropData *d, struct GadgetInfo *info, ULONG fl
     NotifyAttrs(obj, info, flags, tags);
 }
 
-// Returns TRUE when the look changed; *topChanged tells whether PGA_Top moved.
+// Returns TRUE when the look changed. *topChanged tells whether PGA_Top
+// moved, or differs from the PGA_Top asked for (the end of the range
+// stopped it), so that whoever asked learns where it is.
 IPTR SetPropAttributes(PropData *d, const struct TagItem *tags, bool *topChanged)
 {
     ULONG oldTop = d->top;
+    struct TagItem *asked = FindTagItem(PGA_Top, tags);
     struct PropInfo before = d->info;
     bool position = false;
     const struct TagItem *walk = tags;
@@ -129,7 +132,7 @@ IPTR SetPropAttributes(PropData *d, const struct TagItem *tags, bool *topChanged
         }
         d->top = TopFor(d->total, d->visible, Pot(d));
     }
-    *topChanged = d->top != oldTop;
+    *topChanged = d->top != oldTop || (asked != nullptr && static_cast<ULONG>(asked->ti_Data) != d->top);
     return before.Flags != d->info.Flags || before.HorizPot != d->info.HorizPot ||
            before.VertPot != d->info.VertPot || before.HorizBody != d->info.HorizBody ||
            before.VertBody != d->info.VertBody;
@@ -199,7 +202,7 @@ void Render(Object *obj, PropData *d, struct RastPort *rp, struct GadgetInfo *in
     FillBox(rp, fill, k.knob.Left, k.knob.Top, k.knob.Width, k.knob.Height);
     DrawBevel(rp, dri, k.knob.Left, k.knob.Top, k.knob.Width, k.knob.Height, false);
     if ((g->Flags & GFLG_DISABLED) != 0)
-        Ghost(rp, PenOf(dri, BLOCKPEN), box.Left, box.Top, box.Width, box.Height);
+        Ghost(rp, PenOf(dri, BACKGROUNDPEN), box.Left, box.Top, box.Width, box.Height);
 }
 
 // The pot for a knob whose leading edge is `offset` pixels into a travel.

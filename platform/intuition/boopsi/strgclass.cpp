@@ -316,7 +316,7 @@ void Render(Object *obj, StrgData *d, struct RastPort *rp, struct GadgetInfo *in
     si.CLeft = static_cast<WORD>(layout.textLeft - box.Left);
     si.CTop = static_cast<WORD>(layout.baseline - rp->TxBaseline - box.Top);
     if ((AsGadget(obj)->Flags & GFLG_DISABLED) != 0)
-        Ghost(rp, PenOf(dri, BLOCKPEN), box.Left - 2, box.Top - 2, box.Width + 4, box.Height + 4);
+        Ghost(rp, PenOf(dri, BACKGROUNDPEN), box.Left - 2, box.Top - 2, box.Width + 4, box.Height + 4);
 }
 
 // --- Editing -----------------------------------------------------------------

@@ -100,7 +100,7 @@ IPTR Draw(struct IClass *cl, Object *obj, struct impDraw *msg)
         break;
     }
     if (Disabled(state))
-        Ghost(rp, PenOf(dri, BLOCKPEN), x, y, w, h);
+        Ghost(rp, PenOf(dri, BACKGROUNDPEN), x, y, w, h);
     return 0;
 }
 

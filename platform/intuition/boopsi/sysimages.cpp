@@ -27,9 +27,12 @@ void DrawArrow(struct RastPort *rp, UWORD pen, LONG left, LONG top, LONG width, 
     bool vertical = direction == Direction::Up || direction == Direction::Down;
     LONG across = vertical ? width : height;   // room for the base
     LONG along = vertical ? height : width;    // room for the depth
-    LONG depth = std::min((across - 6 + 1) / 2, along - 6);
-    if (depth < 2)
-        depth = std::max<LONG>(1, std::min(across / 2, along - 2));
+    // The same triangle for all four directions: about half the smaller
+    // side deep, never touching the edges.
+    LONG depth = std::max<LONG>(2, (std::min(across, along) - 2) / 2);
+    depth = std::min({depth, (across - 1) / 2, along - 2});
+    if (depth < 1)
+        return;
     LONG cx = left + (width - 1) / 2;
     LONG cy = top + (height - 1) / 2;
     SetAPen(rp, pen);
