@@ -119,6 +119,7 @@ struct LockRecord {
     bool directory = false;
     bool exclusive = false;
     DIR *scan = nullptr;          // the drawer being walked by ExNext
+    std::string scanPath;         // its host path, ending in "/"
 };
 
 // The record behind a lock; null (IoErr ERROR_INVALID_LOCK) for a lock that
@@ -149,6 +150,10 @@ LONG ProtectionOf(const struct stat &info, const char *hspa);
 // Missing attributes or a file system without them read as clear.
 void ReadExtendedAttributes(const std::string &hostPath, char hspa[5], char *comment,
                             size_t commentSize);
+// The same through a cache keyed by the object's identity and change time
+// (info is the object's stat).
+void ReadExtendedAttributes(const std::string &hostPath, const struct stat &info, char hspa[5],
+                            char *comment, size_t commentSize);
 
 void DateStampOfTime(time_t seconds, long nanoseconds, struct DateStamp &stamp);
 bool TimeOfDateStamp(const struct DateStamp &stamp, time_t &seconds, long &nanoseconds);

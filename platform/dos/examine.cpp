@@ -39,7 +39,7 @@ bool ExamineLocation(const DosLocation &where, struct FileInfoBlock *fib)
     }
     char hspa[5];
     char comment[80];
-    ReadExtendedAttributes(path, hspa, comment, sizeof comment);
+    ReadExtendedAttributes(path, info, hspa, comment, sizeof comment);
     bool root = where.relative.empty();
     std::string name = root ? where.volumeName : DisplayName(LastName(where).c_str());
     FillFileInfo(fib, name, info, root ? ST_ROOT : TypeOf(info), hspa, comment);
@@ -122,8 +122,9 @@ BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
         Fail(ERROR_OBJECT_WRONG_TYPE);
         return FALSE;
     }
-    std::string directory = hosted::HostPathOf(record->where);
     if (record->scan == nullptr) {
+        std::string directory = hosted::HostPathOf(record->where);
+        record->scanPath = directory == "/" ? std::string("/") : directory + "/";
         int descriptor = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (descriptor < 0) {
             FailErrno(errno, HostAction::Read);
@@ -137,7 +138,7 @@ BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
         }
     }
     int directoryFd = dirfd(record->scan);
-    std::string path = directory == "/" ? std::string("/") : directory + "/";
+    std::string &path = record->scanPath;
     size_t base = path.size();
     for (;;) {
         errno = 0;
@@ -165,14 +166,15 @@ BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
             if (fstatat(directoryFd, name, &object, 0) == 0) {
                 info = object;
                 type = hosted::TypeOf(info);
-                hosted::ReadExtendedAttributes(path, hspa, comment, sizeof comment);
+                hosted::ReadExtendedAttributes(path, info, hspa, comment, sizeof comment);
             } else {
                 type = ST_SOFTLINK;
             }
         } else {
             type = hosted::TypeOf(info);
-            hosted::ReadExtendedAttributes(path, hspa, comment, sizeof comment);
+            hosted::ReadExtendedAttributes(path, info, hspa, comment, sizeof comment);
         }
+        path.resize(base);
         hosted::FillFileInfo(fileInfoBlock, hosted::DisplayName(name), info, type, hspa, comment);
         return TRUE;
     }

@@ -5,7 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 #include <cstring>
+#include <mutex>
+#include <unordered_map>
 
 namespace hosted {
 
@@ -48,7 +51,123 @@ int ChangeAttribute(const std::string &path, const char *name, const char *value
     return error;
 }
 
+void Forget(const std::string &path);
+
+int ChangeAttributeAndForget(const std::string &path, const char *name, const char *value, size_t size)
+{
+    int error = ChangeAttribute(path, name, value, size);
+    Forget(path);
+    return error;
+}
+
+// What the attributes of an object held when last read, keyed by the
+// object and its change time: every change of an attribute sets the change
+// time anew, so an entry with the same time is still right. Drawers that
+// are read again (a refresh, going back) then cost no attribute calls.
+// Only times with a sub-second part are trusted (file systems that keep
+// whole seconds are always asked), and only times more than a second old:
+// a kernel that stamps changes with a coarse clock may give a change right
+// after another the same time.
+struct AttributeKey {
+    dev_t device;
+    ino_t inode;
+    long long seconds;
+    long nanoseconds;
+    bool operator==(const AttributeKey &other) const
+    {
+        return device == other.device && inode == other.inode && seconds == other.seconds &&
+               nanoseconds == other.nanoseconds;
+    }
+};
+
+struct AttributeKeyHash {
+    size_t operator()(const AttributeKey &key) const
+    {
+        return std::hash<unsigned long long>()(static_cast<unsigned long long>(key.inode) * 1000003ULL ^
+                                               static_cast<unsigned long long>(key.nanoseconds) ^
+                                               static_cast<unsigned long long>(key.device) << 40);
+    }
+};
+
+struct CachedAttributes {
+    char hspa[5];
+    std::string comment;
+};
+
+constexpr size_t kMaxCachedObjects = 200000;
+
+std::mutex &CacheLock()
+{
+    static auto *lock = new std::mutex;
+    return *lock;
+}
+
+std::unordered_map<AttributeKey, CachedAttributes, AttributeKeyHash> &Cache()
+{
+    static auto *cache = new std::unordered_map<AttributeKey, CachedAttributes, AttributeKeyHash>;
+    return *cache;
+}
+
+AttributeKey KeyOf(const struct stat &info)
+{
+    return {info.st_dev, info.st_ino, static_cast<long long>(info.st_ctim.tv_sec), info.st_ctim.tv_nsec};
+}
+
+void Forget(const std::string &path)
+{
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0)
+        return;
+    std::lock_guard<std::mutex> guard(CacheLock());
+    // The change just made gave the object a new change time; entries under
+    // older times can never match again, but drop them to keep the cache small.
+    for (auto entry = Cache().begin(); entry != Cache().end();) {
+        if (entry->first.device == info.st_dev && entry->first.inode == info.st_ino)
+            entry = Cache().erase(entry);
+        else
+            ++entry;
+    }
+}
+
 }  // namespace
+
+void DropAttributeCache()
+{
+    std::lock_guard<std::mutex> guard(CacheLock());
+    Cache().clear();
+}
+
+void ReadExtendedAttributes(const std::string &hostPath, const struct stat &info, char hspa[5], char *comment,
+                            size_t commentSize)
+{
+    struct timespec now;
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    bool trusted = info.st_ctim.tv_nsec != 0 && now.tv_sec - info.st_ctim.tv_sec > 1;
+    AttributeKey key = KeyOf(info);
+    if (trusted) {
+        std::lock_guard<std::mutex> guard(CacheLock());
+        auto found = Cache().find(key);
+        if (found != Cache().end()) {
+            std::memcpy(hspa, found->second.hspa, 5);
+            if (commentSize > 0) {
+                size_t keep = found->second.comment.size() < commentSize - 1 ? found->second.comment.size()
+                                                                             : commentSize - 1;
+                std::memcpy(comment, found->second.comment.data(), keep);
+                comment[keep] = 0;
+            }
+            return;
+        }
+    }
+    ReadExtendedAttributes(hostPath, hspa, comment, commentSize);
+    if (trusted) {
+        std::lock_guard<std::mutex> guard(CacheLock());
+        if (Cache().size() >= kMaxCachedObjects)
+            Cache().clear();
+        CachedAttributes &entry = Cache()[key];
+        std::memcpy(entry.hspa, hspa, 5);
+        entry.comment = commentSize > 0 ? comment : "";
+    }
+}
 
 LONG ProtectionOf(const struct stat &info, const char *hspa)
 {
@@ -174,7 +293,7 @@ BOOL SetProtection(CONST_STRPTR name, LONG protect)
         }
     }
     // The attribute first, while the file still has its old mode.
-    int error = hosted::ChangeAttribute(path, hosted::kProtectionAttribute, any ? hspa : nullptr, 4);
+    int error = hosted::ChangeAttributeAndForget(path, hosted::kProtectionAttribute, any ? hspa : nullptr, 4);
     if (error == ENOTSUP && !any)
         error = 0;   // nothing to keep where there are no attributes
     if (error != 0) {
@@ -208,7 +327,7 @@ BOOL SetComment(CONST_STRPTR name, CONST_STRPTR comment)
         FailErrno(errno);
         return FALSE;
     }
-    int error = hosted::ChangeAttribute(path, hosted::kCommentAttribute, length > 0 ? comment : nullptr, length);
+    int error = hosted::ChangeAttributeAndForget(path, hosted::kCommentAttribute, length > 0 ? comment : nullptr, length);
     if (error == ENOTSUP && length == 0)
         error = 0;
     if (error != 0) {

@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <sys/xattr.h>
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 using dostest::DosTest;
@@ -136,6 +139,30 @@ TEST_F(DosTest, AProtectedFileStillTakesACommentAndHspaBits)
     ASSERT_TRUE(SetProtection("f", FIBF_WRITE | FIBF_DELETE | FIBF_ARCHIVE));
     EXPECT_EQ(ProtectionOf("f"), FIBF_WRITE | FIBF_DELETE | FIBF_ARCHIVE);
     EXPECT_EQ(Attribute(Host("f"), "user.xdg.comment"), "note");
+}
+
+TEST_F(DosTest, ChangesMadeBehindDossBackAreSeen)
+{
+    dostest::WriteHostFile(Host("f"), "x");
+    // dos remembers the attributes of objects unchanged for a while; let
+    // the file get that old so that the remembering is what is tested.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+    auto commentOf = [] {
+        BPTR lock = Lock("f", SHARED_LOCK);
+        struct FileInfoBlock fib;
+        bool ok = Examine(lock, &fib);
+        UnLock(lock);
+        return ok ? std::string(fib.fib_Comment) : std::string("<failed>");
+    };
+    EXPECT_EQ(commentOf(), "");
+    ASSERT_EQ(setxattr(Host("f").c_str(), "user.xdg.comment", "from outside", 12, 0), 0);
+    EXPECT_EQ(commentOf(), "from outside");
+    ASSERT_TRUE(SetComment("f", "from dos"));
+    EXPECT_EQ(commentOf(), "from dos");
+    ASSERT_EQ(setxattr(Host("f").c_str(), "user.amiga_protection", "---a", 4, 0), 0);
+    EXPECT_EQ(ProtectionOf("f") & FIBF_ARCHIVE, FIBF_ARCHIVE);
+    ASSERT_EQ(removexattr(Host("f").c_str(), "user.amiga_protection"), 0);
+    EXPECT_EQ(ProtectionOf("f") & FIBF_ARCHIVE, 0);
 }
 
 }  // namespace

@@ -207,6 +207,8 @@ TEST_F(Shell, ProgramsRunInTheCallersCurrentDirectory)
     std::string output;
     EXPECT_EQ(Run("pwd", output), 0);
     EXPECT_EQ(output, Host() + "\n");
+    EXPECT_EQ(Run("printenv PWD", output), 0);
+    EXPECT_EQ(output, Host() + "\n");
 
     BPTR sub = CreateDir("sub");
     ASSERT_NE(sub, 0);

@@ -53,6 +53,11 @@ std::string KestrovaneHome();
 // temporary directory and call this; the program never needs it.
 void ReloadDosConfiguration();
 
+// Forgets what dos remembers of objects' extended attributes (protection
+// bits hspa and comments), so that the next Examine or ExNext asks the
+// host again. For benchmarks that measure a first reading.
+void DropAttributeCache();
+
 // The standard handles a new process inherits when nobody gives it any:
 // handles on the host's standard input, output and error (not closed when
 // the process ends).
