@@ -1,0 +1,167 @@
+// core/clicks.cpp: clicks on the list: selecting, painting a run of lines by dragging, and double-clicks.
+#include "lister_ops.h"
+
+#include <lister/selection.h>
+#include <proto/exec.h>
+#include <proto/intuition.h>
+
+#include <cstring>
+
+namespace {
+
+enum class ClickPlace {
+    Outside,   // right of or below the list area: ignored
+    Swallow,   // the status line or above it, or below the last entry: ignored with its release
+    Line       // a line of the list
+};
+
+ClickPlace PlaceOf(const Lister &lister, LONG x, LONG y, ULONG &row)
+{
+    const ListerGeometry &g = lister.geometry;
+    LONG listTop = g.topBorder + LONG(g.statusHeight);
+    if (x < g.leftBorder || x >= g.leftBorder + LONG(g.innerWidth) || y >= listTop + LONG(g.visibleHeight))
+        return ClickPlace::Outside;
+    if (y < listTop)
+        return ClickPlace::Swallow;
+    row = (ULONG(y - listTop) + lister.view.scrollTop) / lister.metrics.ySize;
+    return row < lister.layout.linesDrawn ? ClickPlace::Line : ClickPlace::Swallow;
+}
+
+// Drops messages up to and including the next mouse button message.
+void SwallowRelease(Lister &lister)
+{
+    for (;;) {
+        WindowEvent event;
+        if (!TakeWindowEvent(lister.sharedPort, event)) {
+            WaitPort(lister.sharedPort);
+            continue;
+        }
+        if (event.cls == IDCMP_MOUSEBUTTONS)
+            return;
+    }
+}
+
+void PresentRow(Lister &lister, ULONG row)
+{
+    PresentListerLine(lister.window->RPort, lister.geometry, lister.Bitmap(), lister.view, row,
+                      lister.metrics.ySize);
+}
+
+// With the pointer in the last line's height of the list area and more lines
+// below, the list moves up by one line.
+void ScrollAtBottomEdge(Lister &lister, LONG y, ULONG row)
+{
+    const ListerGeometry &g = lister.geometry;
+    LONG listBottom = g.topBorder + LONG(g.statusHeight) + LONG(g.visibleHeight);
+    if (y < listBottom - LONG(lister.metrics.ySize) || row + 1 >= lister.layout.linesDrawn)
+        return;
+    ListerView &view = lister.view;
+    ULONG bottom = view.bitmapHeight > view.visibleHeight ? view.bitmapHeight - view.visibleHeight : 0;
+    if (view.scrollTop >= bottom)
+        return;
+    view.scrollTop = view.scrollTop + lister.metrics.ySize < bottom ? view.scrollTop + lister.metrics.ySize : bottom;
+    UpdateVerticalScroller(lister);
+    PresentListerRows(lister);
+}
+
+// Painting: until a message arrives, every line the pointer moves onto gets
+// the state of the first click. The pointer is read from the window, which
+// intuition keeps current while the button is held.
+void Paint(Lister &lister, BOOL selecting)
+{
+    const volatile WORD *pointerY = &lister.window->MouseY;
+    const volatile WORD *pointerX = &lister.window->MouseX;
+    WORD lastY = *pointerY;
+    RenderTarget bitmap = lister.Bitmap();
+    for (;;) {
+        struct Message *message = GetMsg(lister.sharedPort);
+        if (message != nullptr) {
+            ReplyMsg(message);   // the release that ends the painting
+            return;
+        }
+        WORD y = *pointerY;
+        if (y == lastY)
+            continue;
+        lastY = y;
+        ULONG row;
+        if (PlaceOf(lister, *pointerX, y, row) != ClickPlace::Line) {
+            // Beside the list the line under the pointer's height still counts.
+            const ListerGeometry &g = lister.geometry;
+            LONG listTop = g.topBorder + LONG(g.statusHeight);
+            if (y < listTop || y >= listTop + LONG(g.visibleHeight))
+                continue;
+            row = (ULONG(y - listTop) + lister.view.scrollTop) / lister.metrics.ySize;
+            if (row >= lister.layout.linesDrawn)
+                continue;
+        }
+        if (SetSelection(lister.entries, bitmap, lister.metrics.ySize, row, selecting))
+            PresentRow(lister, row);
+        ScrollAtBottomEdge(lister, y, row);
+    }
+}
+
+// Waits for the release of the second click of a double-click.
+void WaitForRelease(Lister &lister)
+{
+    SwallowRelease(lister);
+}
+
+void DoubleClickLine(Lister &lister, ULONG row)
+{
+    RenderTarget bitmap = lister.Bitmap();
+    if (IsSelected(lister.entries, row)) {
+        Deselect(lister.entries, bitmap, lister.metrics.ySize, row);
+        PresentRow(lister, row);
+    }
+    const ListerEntry *entry = lister.entries.SlotEntry(row);
+    if (entry == nullptr)
+        return;
+    if (entry->IsDrawer()) {
+        char name[ListerNameSize];
+        std::memcpy(name, entry->name, ListerNameSize);
+        EnterDrawer(lister, name);
+        return;
+    }
+    WaitForRelease(lister);
+    RunViewer(lister, entry->name);
+}
+
+}  // namespace
+
+void HandleMouseButton(Lister &lister, const WindowEvent &event)
+{
+    // Only a press of the select button acts; a release that was not taken
+    // by painting, or another button, never changes the selection.
+    if (event.code != SELECTDOWN || lister.window == nullptr)
+        return;
+    ULONG row = 0;
+    switch (PlaceOf(lister, event.mouseX, event.mouseY, row)) {
+    case ClickPlace::Outside:
+        lister.click.valid = FALSE;
+        return;
+    case ClickPlace::Swallow:
+        lister.click.valid = FALSE;
+        SwallowRelease(lister);
+        return;
+    case ClickPlace::Line:
+        break;
+    }
+
+    ClickMemory &last = lister.click;
+    if (last.valid && last.row == row && DoubleClick(last.seconds, last.micros, event.seconds, event.micros)) {
+        last.valid = FALSE;
+        DoubleClickLine(lister, row);
+        if (!lister.quit)
+            ReturnToEventLoop(lister);
+        return;
+    }
+    last.valid = TRUE;
+    last.row = row;
+    last.seconds = event.seconds;
+    last.micros = event.micros;
+
+    BOOL selecting = ToggleSelection(lister.entries, lister.Bitmap(), lister.metrics.ySize, row);
+    PresentRow(lister, row);
+    ScrollAtBottomEdge(lister, event.mouseY, row);
+    Paint(lister, selecting);
+}

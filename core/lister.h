@@ -1,0 +1,110 @@
+// core/lister.h: the Lister: everything one lister owns from start-up to quit, and the operations on it.
+#ifndef CORE_LISTER_H
+#define CORE_LISTER_H
+
+#include "buffer_set.h"
+#include "dialog.h"
+#include "menu_strip.h"
+#include "scroll_gadgets.h"
+#include "screen_metrics.h"
+#include "variant.h"
+#include "window_geometry.h"
+
+#include <dos/dos.h>
+#include <exec/libraries.h>
+#include <exec/ports.h>
+
+#include <lister/date_format.h>
+#include <lister/entry_buffer.h>
+#include <lister/glyph_engine.h>
+#include <lister/gradient.h>
+#include <lister/history.h>
+#include <lister/layout.h>
+#include <lister/present.h>
+#include <lister/scroll.h>
+#include <settings/config_record.h>
+
+// The libraries a lister opens, in the order it opens them.
+enum ListerLibrary : ULONG {
+    LibraryDos,
+    LibraryIntuition,
+    LibraryGraphics,
+    LibraryCyberGraphics,
+    LibraryWorkbench,
+    LibraryAsl,
+    LibraryCount
+};
+
+// The three file requesters.
+enum ListerRequester : ULONG {
+    RequesterOpen,
+    RequesterOpenWith,
+    RequesterDestination,
+    RequesterCount
+};
+
+constexpr ULONG FaultTextSize = 81;
+
+// The last click on a line, for recognising a double-click.
+struct ClickMemory {
+    BOOL valid = FALSE;
+    ULONG row = 0;
+    ULONG seconds = 0;
+    ULONG micros = 0;
+};
+
+// One lister. Nothing a lister owns lives anywhere else: two listers run as
+// two tasks in one address space, each with its own Lister.
+struct Lister {
+    const ProgramVariant *variant = nullptr;
+
+    struct Library *libraries[LibraryCount] = {};
+    APTR requesters[RequesterCount] = {};        // struct FileRequester * of asl.library
+    CONST_STRPTR openWithDrawer = "SYS:";        // initial drawer of "Open with"
+    struct MsgPort *sharedPort = nullptr;        // the lister window's port, across reopenings
+    struct Image *frameImages[2] = {};           // button frames of the dialogs
+    struct Screen *screen = nullptr;             // the default public screen, locked while we run
+    struct DrawInfo *drawInfo = nullptr;
+    struct TextFont *font = nullptr;
+    ScreenMetrics metrics;
+    LONG pens[2] = {-1, -1};                     // inactive and active string field backgrounds
+    BPTR consoleHandle = 0;                      // input of the next asynchronous command
+    BPTR startDirectory = 0;                     // the current directory at start (not ours to unlock)
+    BPTR userMenuOutput = 0;                     // output window of the last synchronous user-menu command
+
+    ConfigRecord config;
+    BufferSet buffers;
+    GlyphSet glyphs;
+    DateRequest dates;
+    ULONG dateWidth = 0;
+    GradientTable listerGradient = {};
+    GradientTable *windowGradient = nullptr;     // BufferSet entry 4
+    EntryBuffer entries;
+    HistoryList history;
+    RenderTarget statusStrip;
+    DirectBitMap direct;
+    ULONG viewerNameAt = 0;                      // where the name goes in the ViewerCommand
+    STRPTR destination = nullptr;                // BufferSet entry 6
+
+    ListerLayout layout;
+    ListerView view;
+    ListerGeometry geometry;
+    ListerWindowSpec windowSpec;
+    ScrollGadgets gadgets;
+    struct Window *window = nullptr;
+    ListerMenus menus;
+    DialogToolkit dialogs;
+    ClickMemory click;
+    ULONG doubleClickSeconds = 0;                // from the preferences
+    ULONG doubleClickMicros = 0;
+    char faultText[FaultTextSize] = {};
+
+    BOOL quit = FALSE;
+    LONG returnCode = 0;
+
+    ListerHeader &Header() const { return *entries.Header(); }
+    STRPTR Path() const { return entries.Header()->path; }
+    RenderTarget Bitmap() const { return layout.Bitmap(buffers.Bytes(BufferBitmap)); }
+};
+
+#endif /* CORE_LISTER_H */

@@ -1,0 +1,192 @@
+// core/navigation.cpp: GoToDrawer and the commands that change the shown drawer.
+#include "lister_ops.h"
+
+#include "drawer_paths.h"
+#include "requester.h"
+
+#include <lister/read_drawer.h>
+#include <lister/sort.h>
+#include <proto/dos.h>
+#include <proto/intuition.h>
+
+#include <cstdio>
+#include <cstring>
+
+#if __has_include(<proto/asl.h>)
+#include <proto/asl.h>
+#endif
+
+namespace {
+
+void ReportUnreadable(void *context, CONST_STRPTR objectName)
+{
+    FaultRequester(*static_cast<Lister *>(context), objectName, FaultButtons::AbortOnly);
+}
+
+ListerDrawing DrawingOf(Lister &lister)
+{
+    ListerDrawing drawing;
+    drawing.glyphs = &lister.glyphs;
+    drawing.listerGradient = &lister.listerGradient;
+    drawing.windowGradient = lister.windowGradient;
+    drawing.dates = &lister.dates;
+    drawing.dateWidth = lister.dateWidth;
+    drawing.bitmap = lister.buffers.Bytes(BufferBitmap);
+    drawing.bitmapSize = lister.buffers.Length(BufferBitmap);
+    drawing.statusStrip = lister.statusStrip;
+    return drawing;
+}
+
+void PathTooLong(Lister &lister)
+{
+    MessageRequest(lister, "Lister: path too long, drawer not shown");
+}
+
+// Takes the window away before the lister's drawer changes.
+void LeaveDrawer(Lister &lister)
+{
+    CloseListerWindow(lister);
+    lister.view.scrollTop = 0;
+    lister.view.scrollLeft = 0;
+    lister.click.valid = FALSE;
+}
+
+}  // namespace
+
+BOOL ShowListerDrawer(Lister &lister)
+{
+    SetParentEnabled(lister.menus, !PathIsRoot(lister.Path()));
+    FaultReporter reporter;
+    reporter.report = ReportUnreadable;
+    reporter.context = &lister;
+    ReadDrawerResult read = ReadDrawer(lister.entries, lister.config.ExtraSpaceFilename(), lister.startDirectory,
+                                       reporter);
+    SortEntries(lister.entries, lister.config.SortOrder());
+    lister.layout = LayoutLister(DrawingOf(lister), lister.entries, lister.config);
+    lister.windowSpec = ComputeListerWindow(lister.config, lister.metrics, lister.layout.width, lister.layout.height);
+    if (!OpenListerWindow(lister))
+        return FALSE;
+    PresentListerWindow(lister);
+
+    if (read.entriesNotShown != 0) {
+        char text[80];
+        std::snprintf(text, sizeof text, "Lister: buffer too small, %lu entries not shown",
+                      static_cast<unsigned long>(read.entriesNotShown));
+        MessageRequest(lister, text);
+    }
+    if (lister.layout.bitmapTooSmall)
+        MessageRequest(lister, "To little memory for bitmap");
+    return TRUE;
+}
+
+void GoToDrawer(Lister &lister, CONST_STRPTR path)
+{
+    if (std::strlen(path) >= ListerPathSize) {
+        PathTooLong(lister);
+        return;
+    }
+    LeaveDrawer(lister);
+    UpdateHistory(lister.history, path);
+    if (path != lister.Path())
+        SetListerPath(lister.Header(), path);
+    if (!ShowListerDrawer(lister))
+        lister.quit = TRUE;
+}
+
+void RefreshDrawer(Lister &lister)
+{
+    GoToDrawer(lister, lister.Path());
+}
+
+void EnterDrawer(Lister &lister, CONST_STRPTR name)
+{
+    char path[ListerPathSize];
+    std::memcpy(path, lister.Path(), ListerPathSize);
+    if (!AppendDrawerName(path, ListerPathSize, name)) {
+        PathTooLong(lister);
+        return;
+    }
+    GoToDrawer(lister, path);
+}
+
+void GoToParent(Lister &lister)
+{
+    char path[ListerPathSize];
+    std::memcpy(path, lister.Path(), ListerPathSize);
+    if (CutToParent(path) == ParentCut::NoSeparator) {
+        // A relative path: the file system knows the drawer's parent. A
+        // relative drawer that could not be read lies in the start drawer.
+        BPTR drawer = lister.Header().DrawerLock();
+        if (drawer == 0 && path[0] != '\0') {
+            GoToDrawer(lister, "");
+            return;
+        }
+        BPTR parent = ParentDir(drawer != 0 ? drawer : lister.startDirectory);
+        if (parent == 0) {
+            // Already at a root (or the drawer is gone): nothing above it.
+            SetParentEnabled(lister.menus, FALSE);
+            if (lister.window != nullptr) {
+                ClearMenuStrip(lister.window);
+                ResetMenuStrip(lister.window, lister.menus.Strip());
+            }
+            return;
+        }
+        BOOL named = NameFromLock(parent, path, ListerPathSize);
+        UnLock(parent);
+        if (!named) {
+            FaultRequester(lister, lister.Path(), FaultButtons::AbortOnly);
+            return;
+        }
+    }
+    GoToDrawer(lister, path);
+}
+
+void RedrawEntries(Lister &lister)
+{
+    lister.layout = LayoutLister(DrawingOf(lister), lister.entries, lister.config);
+}
+
+void OpenDrawerRequester(Lister &lister)
+{
+#ifdef KESTROVANE_HAVE_ASL
+    auto *request = static_cast<struct FileRequester *>(lister.requesters[RequesterOpen]);
+    if (request == nullptr)
+        return;
+    struct TagItem tags[] = {{ASLFR_TitleText, reinterpret_cast<IPTR>("Choose drawer")},
+                             {ASLFR_DrawersOnly, TRUE},
+                             {ASLFR_InitialDrawer, reinterpret_cast<IPTR>(lister.Path())},
+                             {TAG_DONE, 0}};
+    if (!AslRequest(request, tags))
+        return;
+    CONST_STRPTR drawer = request->fr_Drawer != nullptr ? request->fr_Drawer : "";
+    BPTR test = Lock(drawer, SHARED_LOCK);
+    if (test == 0) {
+        FaultRequester(lister, drawer, FaultButtons::AbortOnly);
+        return;
+    }
+    UnLock(test);
+    GoToDrawer(lister, drawer);
+#else
+    (void)lister;
+#endif
+}
+
+void SetDestinationRequester(Lister &lister)
+{
+#ifdef KESTROVANE_HAVE_ASL
+    auto *request = static_cast<struct FileRequester *>(lister.requesters[RequesterDestination]);
+    if (request == nullptr)
+        return;
+    struct TagItem tags[] = {{ASLFR_TitleText, reinterpret_cast<IPTR>("Choose drawer")},
+                             {ASLFR_DrawersOnly, TRUE},
+                             {ASLFR_InitialDrawer, reinterpret_cast<IPTR>(lister.destination)},
+                             {TAG_DONE, 0}};
+    if (!AslRequest(request, tags))
+        return;
+    CONST_STRPTR drawer = request->fr_Drawer != nullptr ? request->fr_Drawer : "";
+    if (!CopyPath(lister.destination, DestinationPathSize, drawer))
+        MessageRequest(lister, "Destination: path too long, not changed");
+#else
+    (void)lister;
+#endif
+}

@@ -1,0 +1,67 @@
+// core/scrolling.cpp: the arrow buttons and the scrollers of the lister window.
+#include "lister_ops.h"
+
+#include <proto/exec.h>
+
+namespace {
+
+// Follows a held scroller knob: its pot is read until a message arrives
+// (normally the release), and each change moves the view at once.
+void FollowKnob(Lister &lister, UWORD id)
+{
+    struct Gadget *gadget = lister.gadgets.gadgets[id];
+    auto *info = static_cast<struct PropInfo *>(gadget->SpecialInfo);
+    if (info == nullptr)
+        return;
+    const volatile UWORD *pot = id == GadgetVerticalScroller ? &info->VertPot : &info->HorizPot;
+    LONG last = -1;
+    for (;;) {
+        struct Message *message = GetMsg(lister.sharedPort);
+        if (message != nullptr) {
+            ReplyMsg(message);
+            return;
+        }
+        UWORD now = *pot;
+        if (LONG(now) == last)
+            continue;
+        last = now;
+        if (id == GadgetVerticalScroller)
+            ScrollTopFromPot(lister.view, now);
+        else
+            ScrollLeftFromPot(lister.view, now);
+        PresentListerRows(lister);
+    }
+}
+
+}  // namespace
+
+void HandleGadgetDown(Lister &lister, const WindowEvent &event)
+{
+    if (lister.window == nullptr)
+        return;
+    switch (event.gadgetId) {
+    case GadgetDownArrow:
+        ScrollArrowDown(lister.view);
+        UpdateVerticalScroller(lister);
+        break;
+    case GadgetUpArrow:
+        ScrollArrowUp(lister.view);
+        UpdateVerticalScroller(lister);
+        break;
+    case GadgetRightArrow:
+        ScrollArrowRight(lister.view);
+        UpdateHorizontalScroller(lister);
+        break;
+    case GadgetLeftArrow:
+        ScrollArrowLeft(lister.view);
+        UpdateHorizontalScroller(lister);
+        break;
+    case GadgetVerticalScroller:
+    case GadgetHorizontalScroller:
+        FollowKnob(lister, UWORD(event.gadgetId));
+        return;
+    default:
+        return;
+    }
+    PresentListerWindow(lister);
+}

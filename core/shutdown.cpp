@@ -1,0 +1,79 @@
+// core/shutdown.cpp: Shutdown: everything a lister holds released in its fixed order.
+#include "core.h"
+#include "lister_ops.h"
+
+#include <proto/dos.h>
+#include <proto/exec.h>
+#include <proto/graphics.h>
+#include <proto/intuition.h>
+
+#if __has_include(<proto/asl.h>)
+#include <proto/asl.h>
+#endif
+
+void Shutdown(Lister &lister)
+{
+    // 1–3: the window, after its menu strip and its waiting messages.
+    CloseListerWindow(lister);
+    // 4–5
+    FreeDirectBitMap(lister.direct);
+    DisposeScrollGadgets(lister.gadgets);
+    // 6–7
+    if (lister.entries.Usable()) {
+        BPTR drawer = lister.Header().DrawerLock();
+        if (drawer != 0 && drawer != lister.startDirectory)
+            UnLock(drawer);
+        lister.Header().SetDrawerLock(0);
+    }
+    if (lister.libraries[LibraryDos] != nullptr)
+        CurrentDir(lister.startDirectory);
+    // 8–10
+    if (lister.userMenuOutput != 0)
+        Close(lister.userMenuOutput);
+    lister.userMenuOutput = 0;
+    if (lister.consoleHandle != 0)
+        Close(lister.consoleHandle);
+    lister.consoleHandle = 0;
+    FreeBufferSet(lister.buffers);
+    lister.entries = EntryBuffer();
+    // 11: the glyph set, the font, the pens, the draw info and the screen.
+    FreeGlyphSet(lister.glyphs);
+    CloseFont(lister.font);
+    lister.font = nullptr;
+    if (lister.screen != nullptr) {
+        for (LONG &pen : lister.pens) {
+            if (pen >= 0)
+                ReleasePen(lister.screen->ViewPort.ColorMap, ULONG(pen));
+            pen = -1;
+        }
+        if (lister.drawInfo != nullptr)
+            FreeScreenDrawInfo(lister.screen, lister.drawInfo);
+        UnlockPubScreen(nullptr, lister.screen);
+    }
+    lister.drawInfo = nullptr;
+    lister.screen = nullptr;
+    // 12
+    for (struct Image *&frame : lister.frameImages) {
+        DisposeObject(frame);
+        frame = nullptr;
+    }
+    if (lister.sharedPort != nullptr)
+        DeleteMsgPort(lister.sharedPort);
+    lister.sharedPort = nullptr;
+    // 13
+#ifdef KESTROVANE_HAVE_ASL
+    for (APTR &request : lister.requesters) {
+        if (request != nullptr)
+            FreeAslRequest(request);
+        request = nullptr;
+    }
+#endif
+    // 14
+    const ListerLibrary closing[LibraryCount] = {LibraryAsl, LibraryWorkbench, LibraryCyberGraphics,
+                                                 LibraryGraphics, LibraryIntuition, LibraryDos};
+    for (ListerLibrary library : closing) {
+        if (lister.libraries[library] != nullptr)
+            CloseLibrary(lister.libraries[library]);
+        lister.libraries[library] = nullptr;
+    }
+}

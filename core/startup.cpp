@@ -1,0 +1,242 @@
+// core/startup.cpp: Startup: a lister's resources acquired in their fixed order, its drawer shown, its loop run.
+#include "core.h"
+#include "lister_ops.h"
+
+#include "command_line.h"
+#include "drawer_paths.h"
+#include "error_console.h"
+#include "requester.h"
+
+#include <dos/dosextens.h>
+#include <graphics/view.h>
+#include <intuition/imageclass.h>
+#include <proto/dos.h>
+#include <proto/exec.h>
+#include <proto/graphics.h>
+#include <proto/intuition.h>
+
+#if __has_include(<proto/asl.h>)
+#include <proto/asl.h>
+#endif
+
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace {
+
+constexpr CONST_STRPTR LibraryNames[LibraryCount] = {"dos.library",           "intuition.library",
+                                                     "graphics.library",      "cybergraphics.library",
+                                                     "workbench.library",     "asl.library"};
+
+// The libraries a lister cannot run without; the others only switch
+// commands off (the file requesters, the information window).
+constexpr bool LibraryRequired[LibraryCount] = {true, true, true, true, false, false};
+
+// Says why the lister cannot start, on its output (the error console is a
+// dos window, and dos may be what is missing).
+void CannotStart(Lister &lister, CONST_STRPTR what)
+{
+    if (lister.libraries[LibraryDos] == nullptr)
+        return;
+    char text[160];
+    std::strcpy(text, lister.variant->programName);
+    std::strcat(text, ": cannot open ");
+    std::strncat(text, what, sizeof text - std::strlen(text) - 2);
+    std::strcat(text, "\n");
+    ShowFatalMessage(lister.variant->errorConsoleName, text);
+}
+
+BOOL OpenLibraries(Lister &lister)
+{
+    for (ULONG i = 0; i < LibraryCount; i++) {
+        lister.libraries[i] = OpenLibrary(LibraryNames[i], 0);
+        if (lister.libraries[i] == nullptr && LibraryRequired[i]) {
+            CannotStart(lister, LibraryNames[i]);
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+void AllocateRequesters(Lister &lister)
+{
+#ifdef KESTROVANE_HAVE_ASL
+    if (lister.libraries[LibraryAsl] == nullptr)
+        return;
+    for (APTR &request : lister.requesters)
+        request = AllocAslRequest(ASL_FileRequest, nullptr);
+#else
+    (void)lister;
+#endif
+}
+
+BOOL CreateFrameImages(Lister &lister)
+{
+    for (struct Image *&frame : lister.frameImages) {
+        struct TagItem tags[] = {{IA_FrameType, FRAME_BUTTON}, {TAG_DONE, 0}};
+        frame = static_cast<struct Image *>(NewObjectA(nullptr, "frameiclass", tags));
+        if (frame == nullptr)
+            return FALSE;
+    }
+    return TRUE;
+}
+
+void ObtainPens(Lister &lister)
+{
+    struct ColorMap *colours = lister.screen->ViewPort.ColorMap;
+    struct TagItem tags[] = {{OBP_Precision, 0}, {TAG_DONE, 0}};
+    lister.pens[0] = ObtainBestPenA(colours, 0xFEFEFEFE, 0xFFFFFFFF, 0xC7C7C7C7, tags);
+    lister.pens[1] = ObtainBestPenA(colours, 0x95959595, 0xCFCFCFCF, 0xFFFFFFFF, tags);
+}
+
+// Step 13: the settings that take effect before the buffers exist.
+void ApplySettings(Lister &lister)
+{
+    SetDateRequestFormat(lister.dates, lister.config.DateFormat(), lister.config.DayNameSubstitution());
+    SetSortCheck(lister.menus, lister.config.SortOrder());
+    lister.dialogs.geometry = DialogGeometryFromRecord(lister.config);
+    if (lister.config.NoCgxWpa() != 0)
+        AllocDirectBitMap(lister.direct, ULONG(lister.metrics.screenWidth - lister.metrics.BordersX()),
+                          ULONG(lister.metrics.screenHeight - lister.metrics.BordersY()),
+                          lister.screen->RastPort.BitMap);
+}
+
+// Step 16 after a successful allocation: the buffers' first contents.
+BOOL PrepareBuffers(Lister &lister)
+{
+    const BufferSet &buffers = lister.buffers;
+    static const char viewer[] = "Multiview \"";
+    std::memcpy(buffers.Bytes(BufferViewerCommand), viewer, sizeof viewer);
+    lister.viewerNameAt = sizeof viewer - 1;
+    lister.destination = reinterpret_cast<STRPTR>(buffers.Bytes(BufferDestination));
+    std::strcpy(lister.destination, "RAM:");
+    InitHistoryList(lister.history, buffers.Address(BufferHistory));
+    SeedHistory(lister.history);
+    lister.entries = EntryBuffer(buffers.Address(BufferEntries), buffers.Length(BufferEntries));
+    if (!InitEntryBuffer(lister.entries))
+        return FALSE;
+    lister.windowGradient = static_cast<GradientTable *>(buffers.Address(BufferWindowGradient));
+    BuildGradient(*lister.windowGradient, lister.config.WindowGradientBegin(), lister.config.WindowGradientEnd());
+    ULONG stripWidth = ULONG(lister.metrics.screenWidth - lister.metrics.BordersX());
+    lister.statusStrip = RenderTarget{buffers.Bytes(BufferStatusStrip), stripWidth * PixelBytes, stripWidth,
+                                      lister.metrics.statusHeight};
+    ULONG canvasRows = DialogCanvasRows(lister.metrics.ySize);
+    lister.dialogs.canvas = RenderTarget{buffers.Bytes(BufferDialogCanvas), stripWidth * PixelBytes, stripWidth,
+                                         canvasRows};
+    LoadUserMenus(lister);
+    return TRUE;
+}
+
+void PrepareDialogs(Lister &lister)
+{
+    DialogToolkit &toolkit = lister.dialogs;
+    toolkit.windowGradient = lister.windowGradient;
+    toolkit.glyphs = &lister.glyphs;
+    toolkit.config = &lister.config;
+    toolkit.screen = lister.screen;
+    toolkit.frame = lister.frameImages[0];
+    toolkit.inactivePen = lister.pens[0] >= 0 ? lister.pens[0] : 0;
+    toolkit.activePen = lister.pens[1] >= 0 ? lister.pens[1] : 0;
+    toolkit.bordersX = lister.metrics.BordersX();
+    toolkit.bordersY = lister.metrics.BordersY();
+    toolkit.borderTop = lister.metrics.borderTop;
+    toolkit.borderLeft = lister.metrics.borderLeft;
+}
+
+// Steps 1 to 19. FALSE when the lister cannot start; the reason has been
+// shown where there was a way to show it.
+BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPath, StartPathResult &pathResult)
+{
+    // 1–2
+    pathResult = StartDrawerFromArguments(arguments, length, startPath, ListerPathSize);
+    lister.startDirectory = reinterpret_cast<struct Process *>(FindTask(nullptr))->pr_CurrentDir;
+    // 3–6
+    if (!OpenLibraries(lister))
+        return FALSE;
+    AllocateRequesters(lister);
+    lister.sharedPort = CreateMsgPort();
+    if (lister.sharedPort == nullptr) {
+        CannotStart(lister, "its message port");
+        return FALSE;
+    }
+    if (!CreateFrameImages(lister)) {
+        CannotStart(lister, "its frame images");
+        return FALSE;
+    }
+    // 7–10
+    lister.screen = LockPubScreen(nullptr);
+    if (lister.screen == nullptr) {
+        CannotStart(lister, "the default public screen");
+        return FALSE;
+    }
+    lister.drawInfo = GetScreenDrawInfo(lister.screen);
+    if (lister.drawInfo == nullptr || !ReadScreenMetrics(lister.metrics, lister.screen, lister.drawInfo, &lister.font)) {
+        CannotStart(lister, "the screen's font");
+        return FALSE;
+    }
+    ObtainPens(lister);
+    if (!BuildGlyphSet(lister.glyphs, lister.font))
+        return FALSE;   // ends without a message, before any window
+    // 11: the screen stays locked until Shutdown: our windows live on it.
+    lister.consoleHandle = Open("CONSOLE:", MODE_NEWFILE);
+    // 12–14
+    LoadSettings(lister.config, lister.variant->configFileName);
+    BuildListerMenus(lister.menus);
+    ApplySettings(lister);
+    lister.dateWidth = MeasureDateWidth(lister.dates);
+    // 15–16
+    BufferSetLengths lengths = ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth),
+                                                       ULONG(lister.metrics.BordersX()), lister.metrics.ySize,
+                                                       lister.metrics.statusHeight);
+    if (!AllocBufferSet(lister.buffers, lengths) || !PrepareBuffers(lister)) {
+        ShowFatalMessage(lister.variant->errorConsoleName, lister.variant->startFailureText);
+        return FALSE;
+    }
+    PrepareDialogs(lister);
+    // 17
+    struct Preferences preferences;
+    GetPrefs(&preferences, 28);
+    lister.doubleClickSeconds = preferences.DoubleClick.tv_secs;
+    lister.doubleClickMicros = preferences.DoubleClick.tv_micro;
+    // 18–19
+    if (!CreateArrowImages(lister.gadgets, lister.drawInfo)) {
+        CannotStart(lister, "its scroll gadgets");
+        return FALSE;
+    }
+    BuildGradient(lister.listerGradient, lister.config.ListerGradientBegin(), lister.config.ListerGradientEnd());
+    return TRUE;
+}
+
+}  // namespace
+
+LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length)
+{
+    std::unique_ptr<Lister> owned(new (std::nothrow) Lister);
+    if (!owned) {
+        ShowFatalMessage(variant.errorConsoleName, variant.startFailureText);
+        return RETURN_FAIL;
+    }
+    Lister &lister = *owned;
+    lister.variant = &variant;
+    char startPath[ListerPathSize];
+    StartPathResult pathResult;
+    if (!Acquire(lister, arguments, length, startPath, pathResult)) {
+        Shutdown(lister);
+        return RETURN_FAIL;
+    }
+    // 20–24: the start drawer; one that does not fit the path buffer is
+    // refused, and the lister starts in the current directory instead.
+    if (pathResult == StartPathResult::TooLong)
+        MessageRequest(lister, "Lister: path too long, drawer not shown");
+    UpdateHistory(lister.history, startPath);
+    SetListerPath(lister.Header(), startPath);
+    if (!ShowListerDrawer(lister)) {
+        CannotStart(lister, "its window");
+        Shutdown(lister);
+        return RETURN_FAIL;
+    }
+    EventLoop(lister);
+    Shutdown(lister);
+    return RETURN_OK;
+}

@@ -1,0 +1,77 @@
+// core/viewer.cpp: starting the viewer and other commands asynchronously, and the help file.
+#include "lister_ops.h"
+
+#include <dos/dostags.h>
+#include <proto/dos.h>
+
+#include <cstring>
+
+namespace {
+
+// The tag the viewer command line is given with value 0, after the others.
+constexpr Tag SystemTagExtra = 0x80000026;
+
+constexpr ULONG HelpPathSize = 1024;
+
+// Completes the ViewerCommand: the name and a closing quote after the
+// "Multiview \"" prefix. FALSE when it would not fit.
+BOOL CompleteViewerCommand(Lister &lister, CONST_STRPTR name)
+{
+    STRPTR command = reinterpret_cast<STRPTR>(lister.buffers.Bytes(BufferViewerCommand));
+    size_t length = std::strlen(name);
+    if (lister.viewerNameAt + length + 2 > ViewerCommandSize)
+        return FALSE;
+    std::memcpy(command + lister.viewerNameAt, name, length);
+    command[lister.viewerNameAt + length] = '"';
+    command[lister.viewerNameAt + length + 1] = '\0';
+    return TRUE;
+}
+
+}  // namespace
+
+void RunAsynchronously(Lister &lister, CONST_STRPTR command)
+{
+    struct TagItem tags[] = {
+        {NP_StackSize, 16384},
+        {SYS_Asynch, TRUE},
+        {SYS_Input, IPTR(lister.consoleHandle)},
+        {SYS_Output, 0},
+        {SystemTagExtra, 0},
+        {TAG_DONE, 0},
+    };
+    // A command that could not be started did not take the handle: it is
+    // kept for the next one rather than lost.
+    if (SystemTagList(command, tags) == -1)
+        return;
+    lister.consoleHandle = Open("CONSOLE:", MODE_NEWFILE);
+}
+
+void RunViewer(Lister &lister, CONST_STRPTR name)
+{
+    if (CompleteViewerCommand(lister, name))
+        RunAsynchronously(lister, reinterpret_cast<STRPTR>(lister.buffers.Bytes(BufferViewerCommand)));
+}
+
+void ShowHelp(Lister &lister)
+{
+    CONST_STRPTR helpFile = lister.variant->helpFileName;
+    BPTR drawer = CurrentDir(lister.startDirectory);
+    BPTR help = Lock(helpFile, SHARED_LOCK);
+    if (help != 0) {
+        UnLock(help);
+        if (CompleteViewerCommand(lister, helpFile))
+            RunAsynchronously(lister, reinterpret_cast<STRPTR>(lister.buffers.Bytes(BufferViewerCommand)));
+    } else {
+        // An installed program keeps its help beside itself. The viewer runs
+        // as a process of its own, so it gets the file's full path.
+        char path[HelpPathSize] = "PROGDIR:";
+        help = AddPart(path, helpFile, sizeof path) ? Lock(path, SHARED_LOCK) : 0;
+        if (help != 0) {
+            BOOL named = NameFromLock(help, path, sizeof path);
+            UnLock(help);
+            if (named && CompleteViewerCommand(lister, path))
+                RunAsynchronously(lister, reinterpret_cast<STRPTR>(lister.buffers.Bytes(BufferViewerCommand)));
+        }
+    }
+    CurrentDir(drawer);
+}
