@@ -138,6 +138,22 @@ int OpenNull()
     return open("/dev/null", O_RDWR | O_CLOEXEC);
 }
 
+// The host's environment with PWD naming the command's directory, as a
+// host shell sets it for the programs it starts (some trust it over
+// getcwd). `storage` keeps the changed entry alive.
+std::vector<char *> EnvironmentFor(const std::string &directory, std::string &storage)
+{
+    std::vector<char *> entries;
+    storage = "PWD=" + directory;
+    for (char **entry = environ; entry != nullptr && *entry != nullptr; entry++) {
+        if (std::strncmp(*entry, "PWD=", 4) != 0)
+            entries.push_back(*entry);
+    }
+    entries.push_back(storage.data());
+    entries.push_back(nullptr);
+    return entries;
+}
+
 // The exit status of a finished child as a return code.
 LONG ReturnCodeOf(int status)
 {
@@ -299,8 +315,10 @@ LONG RunHostCommand(const std::vector<std::string> &arguments, const ShellStream
     sigdelset(&signals, SIGSTOP);
     posix_spawnattr_setsigdefault(&attributes, &signals);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    std::string pwd;
+    std::vector<char *> environment = EnvironmentFor(directory, pwd);
     pid_t pid = -1;
-    int failed = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+    int failed = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environment.data());
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     if (failed != 0) {
