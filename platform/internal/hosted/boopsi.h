@@ -57,6 +57,7 @@ struct WindowServices {
                        UWORD code);
 };
 void SetWindowServices(const WindowServices &services);
+WindowServices CurrentWindowServices();
 
 // Turns a key event into the Latin-1 character it types, or 0 when it types
 // none (a key-up, a cursor key, a qualifier alone). The input side installs
@@ -64,6 +65,7 @@ void SetWindowServices(const WindowServices &services);
 // the raw codes are read as a US keyboard.
 using KeyTranslator = ULONG (*)(const struct InputEvent *event);
 void SetKeyTranslator(KeyTranslator translator);
+KeyTranslator CurrentKeyTranslator();
 ULONG TranslateKey(const struct InputEvent *event);
 
 // The size of a system image (SYSIA_Which) for a screen's DrawInfo: the

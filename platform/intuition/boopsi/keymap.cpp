@@ -74,6 +74,8 @@ namespace hosted {
 
 void SetKeyTranslator(KeyTranslator translator) { gTranslator.store(translator); }
 
+KeyTranslator CurrentKeyTranslator() { return gTranslator.load(); }
+
 ULONG TranslateKey(const struct InputEvent *event)
 {
     if (event == nullptr || event->ie_Class != IECLASS_RAWKEY || (event->ie_Code & IECODE_UP_PREFIX) != 0)

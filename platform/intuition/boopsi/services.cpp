@@ -63,6 +63,8 @@ void SetWindowServices(const WindowServices &services)
     Services() = services;
 }
 
+WindowServices CurrentWindowServices() { return CurrentServices(); }
+
 }  // namespace hosted
 
 namespace hosted::boopsi {

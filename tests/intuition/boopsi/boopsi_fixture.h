@@ -37,6 +37,7 @@ protected:
     void SetUp() override
     {
         // The classes alone: no window side, GadgetInfos drawn into directly.
+        savedServices = hosted::CurrentWindowServices();
         hosted::SetWindowServices(hosted::WindowServices{});
         bitmap = hosted::AllocChunkyBitMap(kWidth, kHeight, PIXFMT_BGRA32, true);
         ASSERT_NE(bitmap, nullptr);
@@ -65,7 +66,11 @@ protected:
         info.gi_Domain = {0, 0, kWidth, kHeight};
     }
 
-    void TearDown() override { FreeBitMap(bitmap); }
+    void TearDown() override
+    {
+        FreeBitMap(bitmap);
+        hosted::SetWindowServices(savedServices);
+    }
 
     LONG Pen(LONG x, LONG y) { return ReadPixel(&rp, x, y); }
 
@@ -151,6 +156,7 @@ protected:
     struct DrawInfo dri{};
     struct GadgetInfo info{};
     LONG lastTermination = -1;
+    hosted::WindowServices savedServices{};
 };
 
 }  // namespace boopsitest

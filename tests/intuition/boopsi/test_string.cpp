@@ -319,11 +319,13 @@ TEST_F(String, CharactersComeFromTheInstalledTranslator)
     APTR g = MakeField();
     ASSERT_NE(g, nullptr);
     Press(g, 5, 5);
+    hosted::KeyTranslator saved = hosted::CurrentKeyTranslator();
     hosted::SetKeyTranslator(GermanUmlauts);
     Type(g, 0x2A);
     Type(g, 0x20);   // 'a' on the US keyboard: nothing here
     hosted::SetKeyTranslator(nullptr);
-    Type(g, 0x20);
+    Type(g, 0x20);   // without a translator, the US keyboard
+    hosted::SetKeyTranslator(saved);
     EXPECT_EQ(Text(g), "\xE4" "a");
     DisposeObject(g);
 }
