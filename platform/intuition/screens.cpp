@@ -476,6 +476,7 @@ void ShowTitle(struct Screen *screen, BOOL showIt)
     else
         s->screen.Flags &= ~SHOWTITLE;
     RestackScreen(s);
+    DamageScreen(s, ScreenBarBox(s));
 }
 
 /* Locks a public screen by name; NULL names the default public screen.
