@@ -226,8 +226,9 @@ BOOL AssignLock(CONST_STRPTR name, BPTR lock)
             return FALSE;
         }
         assign.name = assignName;
-        assign.where = record->where;
-        assign.hostPath = hosted::HostPathOf(record->where);
+        if (!hosted::LocationOfLock(lock, assign.where))
+            return FALSE;
+        assign.hostPath = hosted::HostPathOf(assign.where);
     }
     std::unique_lock<std::shared_mutex> guard(hosted::ListLock());
     std::shared_ptr<const hosted::DosConfig> old = hosted::Config();

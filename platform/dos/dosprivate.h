@@ -126,6 +126,10 @@ struct LockRecord {
 // is not a live one of ours. The zero lock is not a record.
 LockRecord *LockRecordOf(BPTR lock);
 
+// Copies where a lock's object is, safely against a Rename by another task
+// moving it meanwhile. False (IoErr ERROR_INVALID_LOCK) for a bad lock.
+bool CopyLockLocation(BPTR lock, DosLocation &where);
+
 // Makes a lock on an existing object. Follows a final soft link. False
 // with IoErr set (object not found, object in use ...).
 BPTR MakeLock(const DosLocation &where, LONG access);

@@ -123,7 +123,10 @@ BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
         return FALSE;
     }
     if (record->scan == nullptr) {
-        std::string directory = hosted::HostPathOf(record->where);
+        hosted::DosLocation where;
+        if (!hosted::CopyLockLocation(lock, where))
+            return FALSE;
+        std::string directory = hosted::HostPathOf(where);
         record->scanPath = directory == "/" ? std::string("/") : directory + "/";
         int descriptor = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (descriptor < 0) {

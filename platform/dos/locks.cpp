@@ -100,6 +100,20 @@ LockRecord *LockRecordOf(BPTR lock)
     return nullptr;
 }
 
+bool CopyLockLocation(BPTR lock, DosLocation &where)
+{
+    auto *record = reinterpret_cast<LockRecord *>(BADDR(lock));
+    {
+        std::lock_guard<std::mutex> guard(RegistryLock());
+        if (lock != 0 && LiveLocks().count(record) != 0) {
+            where = record->where;
+            return true;
+        }
+    }
+    Fail(ERROR_INVALID_LOCK);
+    return false;
+}
+
 BPTR MakeLock(const DosLocation &where, LONG access)
 {
     std::string hostPath = HostPathOf(where);
@@ -192,7 +206,10 @@ BPTR DupLock(BPTR lock)
         Fail(ERROR_OBJECT_IN_USE);
         return 0;
     }
-    return hosted::MakeLock(record->where, SHARED_LOCK);
+    hosted::DosLocation where;
+    if (!hosted::CopyLockLocation(lock, where))
+        return 0;
+    return hosted::MakeLock(where, SHARED_LOCK);
 }
 
 /* A shared lock on the drawer holding the object of a lock. 0 with IoErr 0

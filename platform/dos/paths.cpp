@@ -143,11 +143,7 @@ bool LocationOfLock(BPTR lock, DosLocation &where)
 {
     if (lock == 0)
         return BootLocation(where);
-    LockRecord *record = LockRecordOf(lock);
-    if (record == nullptr)
-        return false;
-    where = record->where;
-    return true;
+    return CopyLockLocation(lock, where);
 }
 
 bool LocationOfHostPath(const std::string &hostPath, DosLocation &where)
