@@ -197,7 +197,8 @@ enum class EditKey {
     Tab,
     BackTab,
     Undo,          // Right Amiga+Q
-    Clear          // Right Amiga+X
+    Clear,         // Right Amiga+X
+    Help           // the Help key
 };
 EditKey ClassifyKey(const struct InputEvent *ie, ULONG *character);
 

@@ -1,6 +1,7 @@
 // boopsi/frbuttonclass.cpp: frbuttonclass, push and toggle buttons with a label centred in a frame image.
 #include "classdata.h"
 
+#include <hosted/graphics.h>
 #include <proto/graphics.h>
 #include <proto/intuition_boopsi.h>
 #include <proto/utility.h>
@@ -24,6 +25,8 @@ void SizeToLabel(Object *obj, const struct TagItem *tags)
     bool width = Given(tags, GA_Width, GA_RelWidth);
     bool height = Given(tags, GA_Height, GA_RelHeight);
     struct TextFont *font = FontOf(data->drawInfo);
+    if (font == nullptr)
+        font = hosted::ScreenFont();   // what the label is drawn with in a window of the screen
     if ((width && height) || data->label == nullptr || font == nullptr)
         return;
     struct RastPort rp;

@@ -130,6 +130,12 @@ IPTR SetStrgAttributes(Object *obj, StrgData *d, const struct TagItem *tags, boo
             else
                 d->extend.InitialModes &= ~static_cast<ULONG>(SGM_REPLACE);
             break;
+        case STRINGA_ExitHelp:
+            if (v != 0)
+                d->extend.InitialModes |= SGM_EXITHELP;
+            else
+                d->extend.InitialModes &= ~static_cast<ULONG>(SGM_EXITHELP);
+            break;
         case STRINGA_EditModes:
             d->extend.InitialModes = static_cast<ULONG>(v);
             break;
@@ -215,17 +221,22 @@ LONG CursorWidth(struct RastPort *rp, const StrgData *d)
     return TextLength(rp, " ", 1);
 }
 
-// Scrolls the text so that the cursor shows, and so that no room is left
-// empty at the end while text is hidden at the start.
+// Scrolls the text so that the cursor shows while the field is edited, and
+// so that no room is left empty at the end while text is hidden at the
+// start. A field that is not edited keeps its place (a new text shows
+// from its start).
 void FitDisplay(struct RastPort *rp, StrgData *d, LONG width)
 {
     struct StringInfo &si = d->info;
     si.DispPos = static_cast<WORD>(std::clamp<LONG>(si.DispPos, 0, si.NumChars));
-    if (si.BufferPos < si.DispPos)
-        si.DispPos = si.BufferPos;
-    LONG cursor = d->active ? CursorWidth(rp, d) : 0;
-    while (si.DispPos < si.BufferPos && Width(rp, d, si.DispPos, si.BufferPos - si.DispPos) + cursor > width)
-        si.DispPos++;
+    LONG cursor = 0;
+    if (d->active) {
+        cursor = CursorWidth(rp, d);
+        if (si.BufferPos < si.DispPos)
+            si.DispPos = si.BufferPos;
+        while (si.DispPos < si.BufferPos && Width(rp, d, si.DispPos, si.BufferPos - si.DispPos) + cursor > width)
+            si.DispPos++;
+    }
     while (si.DispPos > 0 && Width(rp, d, si.DispPos - 1, si.NumChars - si.DispPos + 1) + cursor <= width)
         si.DispPos--;
 }
@@ -396,6 +407,12 @@ IPTR HandleKey(Object *obj, StrgData *d, struct gpInput *msg)
         return Finish(obj, d, msg, 9, GMR_NOREUSE | GMR_VERIFY | GMR_NEXTACTIVE);
     case EditKey::BackTab:
         return Finish(obj, d, msg, 9, GMR_NOREUSE | GMR_VERIFY | GMR_PREVACTIVE);
+    case EditKey::Help:
+        // With STRINGA_ExitHelp the Help key ends editing, its raw code the
+        // termination, so the program can show help for the field.
+        if ((d->extend.InitialModes & SGM_EXITHELP) == 0)
+            return GMR_MEACTIVE;
+        return Finish(obj, d, msg, RAWKEY_HELP, GMR_NOREUSE | GMR_VERIFY);
     case EditKey::Escape:
         // The text goes back to what it was when editing began.
         EditSetText(&si, si.UndoBuffer);
@@ -421,12 +438,14 @@ IPTR GoActive(Object *obj, StrgData *d, struct gpInput *msg)
     struct StringInfo &si = d->info;
     std::memcpy(si.UndoBuffer, si.Buffer, static_cast<size_t>(si.NumChars) + 1);
     si.UndoPos = si.BufferPos;
+    // The click is measured against the text as it was shown, before the
+    // field scrolls for editing.
+    LONG position = si.NumChars;
+    if (msg->gpi_IEvent != nullptr && msg->gpi_IEvent->ie_Class == IECLASS_RAWMOUSE)
+        position = PositionAt(obj, d, msg->gpi_GInfo, msg->gpi_Mouse.X);
     d->active = true;
     g->Flags |= GFLG_SELECTED;
-    if (msg->gpi_IEvent != nullptr && msg->gpi_IEvent->ie_Class == IECLASS_RAWMOUSE)
-        EditMoveTo(&si, PositionAt(obj, d, msg->gpi_GInfo, msg->gpi_Mouse.X));
-    else
-        EditMoveTo(&si, si.NumChars);
+    EditMoveTo(&si, position);
     RenderNow(obj, msg->gpi_GInfo, GREDRAW_UPDATE);
     return GMR_MEACTIVE;
 }

@@ -56,6 +56,8 @@ EditKey ClassifyKey(const struct InputEvent *ie, ULONG *character)
         return EditKey::Escape;
     case RAWKEY_TAB:
         return shift ? EditKey::BackTab : EditKey::Tab;
+    case RAWKEY_HELP:
+        return EditKey::Help;
     default:
         break;
     }

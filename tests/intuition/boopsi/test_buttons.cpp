@@ -146,6 +146,13 @@ TEST_F(Buttons, FramedButtonWithoutSizeFitsItsLabel)
     LONG text = TextLength(&measure, "Cancel", 6);
     EXPECT_GT(G(g)->Width, text);
     EXPECT_GT(G(g)->Height, hosted::TestFont()->tf_YSize);
+    // Without a DrawInfo it is measured with the screen's font.
+    APTR plain = NewObject(nullptr, FRBUTTONCLASS, GA_Text, "Cancel", GA_Image, frame, TAG_DONE);
+    ASSERT_NE(plain, nullptr);
+    SetFont(&measure, hosted::ScreenFont());
+    EXPECT_GT(G(plain)->Width, TextLength(&measure, "Cancel", 6));
+    EXPECT_GT(G(plain)->Height, hosted::ScreenFont()->tf_YSize);
+    DisposeObject(plain);
     DisposeObject(g);
     DisposeObject(frame);
 }

@@ -163,6 +163,17 @@ TEST_F(String, ReturnTabAndEscapeEndEditing)
     Type(g, RawFor('q', &unused), IEQUALIFIER_RCOMMAND);
     EXPECT_EQ(Text(g), "started");
     GoInactive(g);
+
+    // Help ends editing only when asked to.
+    Press(g, 79, 5);
+    EXPECT_EQ(Type(g, RAWKEY_HELP), static_cast<IPTR>(GMR_MEACTIVE));
+    GoInactive(g);
+    SetAttrs(g, STRINGA_ExitHelp, TRUE, TAG_DONE);
+    Press(g, 79, 5);
+    EXPECT_EQ(Input(g, GM_HANDLEINPUT, Key(RAWKEY_HELP), 0, 0, &termination),
+              static_cast<IPTR>(GMR_NOREUSE | GMR_VERIFY));
+    EXPECT_EQ(termination, RAWKEY_HELP);
+    GoInactive(g);
     DisposeObject(g);
 }
 
@@ -263,6 +274,17 @@ TEST_F(String, ClickPlacesTheCursorAndLongTextScrolls)
     EXPECT_EQ(SI(g)->DispPos, 11);   // 9 characters and the cursor
     EXPECT_EQ(SI(g)->DispCount, 9);
     GoInactive(g);
+    // Not being edited, the field keeps showing what it showed.
+    EXPECT_EQ(SI(g)->DispPos, 10);   // the cursor's room given back
+    // A click lands on the character under it as shown: the eighth shown,
+    // counted from the first visible one.
+    Press(g, 7 * 8 + 2, 5);
+    EXPECT_EQ(SI(g)->BufferPos, 10 + 7);
+    GoInactive(g);
+    // A new text shows from its start.
+    SetAttrs(g, STRINGA_TextVal, "abcdefghijklmnopqrstuvwxyz", TAG_DONE);
+    Render(g);
+    EXPECT_EQ(SI(g)->DispPos, 0);
     DisposeObject(g);
 }
 
