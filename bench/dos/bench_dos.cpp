@@ -235,6 +235,9 @@ int main(int argc, char **argv)
         std::printf("ratio scan dos/host, first reading (median time): %.2f\n", t["DosScan/1"] / t["HostScan"]);
     if (t.count("DosCopy") && t.count("HostCp"))
         std::printf("ratio copy throughput dos/cp: %.2f  (aim >= 0.95)\n", t["HostCp"] / t["DosCopy"]);
+    std::string ram;
+    if (hosted::ResolvePath("RAM:", ram))
+        RemoveTree(ram);
     RemoveTree(gWork);
     benchmark::Shutdown();
     return 0;

@@ -140,6 +140,22 @@ TEST_F(DosTest, NilSwallowsWritesAndReadsEmpty)
     EXPECT_TRUE(Close(nil));
 }
 
+TEST_F(DosTest, ANamedPipeWithoutAWriterNeverHangs)
+{
+    ASSERT_EQ(mkfifo(Host("fifo").c_str(), 0644), 0);
+    BPTR lock = Lock("", SHARED_LOCK);
+    struct FileInfoBlock fib;
+    Examine(lock, &fib);
+    ASSERT_TRUE(ExNext(lock, &fib));
+    EXPECT_EQ(fib.fib_DirEntryType, ST_PIPEFILE);
+    UnLock(lock);
+    BPTR file = Open("fifo", MODE_OLDFILE);
+    ASSERT_NE(file, 0);
+    char buffer[16];
+    EXPECT_EQ(Read(file, buffer, sizeof buffer), 0);
+    Close(file);
+}
+
 TEST(Console, DescriptionsParse)
 {
     hosted::ConsoleSpec spec;
