@@ -3,6 +3,7 @@
 
 #include <hosted/console.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -138,6 +139,29 @@ TEST_F(DosTest, NilSwallowsWritesAndReadsEmpty)
     EXPECT_GE(hosted::HostDescriptorOf(nil), 0);
     EXPECT_FALSE(IsInteractive(nil));
     EXPECT_TRUE(Close(nil));
+}
+
+TEST_F(DosTest, AFullDiskFailsTheWriteWithItsCode)
+{
+    int full = open("/dev/full", O_WRONLY | O_CLOEXEC);
+    if (full < 0)
+        GTEST_SKIP() << "no /dev/full";
+    BPTR file = hosted::FileHandleFromDescriptor(full, true, false);
+    std::vector<char> data(100000, 'x');
+    EXPECT_EQ(Write(file, data.data(), static_cast<LONG>(data.size())), -1);
+    EXPECT_EQ(IoErr(), ERROR_DISK_FULL);
+    EXPECT_EQ(FPuts(file, "buffered"), 0);
+    EXPECT_FALSE(Close(file));   // the buffered bytes cannot go out either
+    EXPECT_EQ(IoErr(), ERROR_DISK_FULL);
+}
+
+TEST_F(DosTest, NamesTooLongForTheHostAreObjectsTooLarge)
+{
+    std::string name(300, 'n');
+    EXPECT_EQ(Lock(name.c_str(), SHARED_LOCK), 0);
+    EXPECT_EQ(IoErr(), ERROR_OBJECT_TOO_LARGE);
+    EXPECT_EQ(Open(name.c_str(), MODE_NEWFILE), 0);
+    EXPECT_EQ(IoErr(), ERROR_OBJECT_TOO_LARGE);
 }
 
 TEST_F(DosTest, ANamedPipeWithoutAWriterNeverHangs)
