@@ -60,6 +60,8 @@ BOOL OpenListerWindow(Lister &lister)
         {WA_PubScreen, reinterpret_cast<IPTR>(lister.screen)},
         {WA_Gadgets, reinterpret_cast<IPTR>(lister.gadgets.First())},
         {WA_BackFill, reinterpret_cast<IPTR>(LAYERS_NOBACKFILL)},
+        // Reopened after every change of drawer: it keeps the input focus.
+        {WA_Activate, TRUE},
         {TAG_DONE, 0},
     };
     struct Window *window = OpenWindowTagList(nullptr, tags);
