@@ -112,6 +112,12 @@ TEST(Classes, PrivateClassMakesDisposesAndCountsObjects)
     EXPECT_TRUE(GetAttr(kName, obj, &value));
     EXPECT_STREQ(reinterpret_cast<const char *>(value), "forty-two");
 
+    // A message built word by word, as DoMethod's arguments are, lays out
+    // like the structure.
+    value = 0;
+    EXPECT_EQ(DoMethod(obj, OM_GET, kCount, &value), static_cast<IPTR>(TRUE));
+    EXPECT_EQ(value, 42u);
+
     EXPECT_EQ(SetAttrs(obj, kCount, -5, TAG_DONE), 1u);
     LONG signedValue = 0;
     EXPECT_TRUE(GetAttr(kCount, obj, &signedValue));
