@@ -12,8 +12,13 @@ namespace {
 void CheckSegmentList(BPTR seglist)
 {
     size_t segments = 0;
+    const UBYTE *previousEnd = nullptr;
     for (BPTR link = seglist; link != 0; segments++) {
         auto *linkAddress = static_cast<UBYTE *>(BADDR(link));
+        // Segments follow one another: a write past one segment's data
+        // (a bad relocation) would show as a link pointing backwards.
+        if (previousEnd != nullptr && linkAddress < previousEnd + sizeof(ULONG))
+            __builtin_trap();
         ULONG length;
         std::memcpy(&length, linkAddress - sizeof(ULONG), sizeof length);
         if (length < sizeof(ULONG) + sizeof(BPTR) || segments > hosted::loader::kMaxSegments)
@@ -26,6 +31,7 @@ void CheckSegmentList(BPTR seglist)
         }
         if (reinterpret_cast<uintptr_t>(data) + dataSize > 0x100000000ull)
             __builtin_trap();   // relocated addresses must fit in 32 bits
+        previousEnd = data + dataSize;
         std::memcpy(&link, linkAddress, sizeof link);
     }
 }

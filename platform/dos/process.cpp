@@ -9,7 +9,6 @@
 
 #include <cstring>
 #include <functional>
-#include <memory>
 
 namespace hosted {
 
@@ -20,11 +19,6 @@ constexpr size_t kSetNameSize = 80;
 constexpr size_t kCommandNameSize = 104;
 constexpr size_t kPromptSize = 60;
 constexpr size_t kCommandFileSize = 40;
-
-// What the new process's thread needs besides its record.
-struct ProcessStart {
-    std::function<LONG()> body;
-};
 
 // Writes a BSTR (length byte, characters, and a zero) into a buffer of
 // `size` bytes; the text is cut to fit.
@@ -109,8 +103,6 @@ struct Process *StartProcess(const struct TagItem *tags, std::function<LONG()> b
     struct Process *creator = &CurrentTask()->process;
     auto name = reinterpret_cast<CONST_STRPTR>(GetTagData(NP_Name, reinterpret_cast<IPTR>("New Process"), tags));
     bool wantCli = GetTagData(NP_Cli, FALSE, tags) != 0;
-    auto start = std::make_shared<ProcessStart>();
-    start->body = std::move(body);
 
     // What the process will own. `made` is what this call opened or
     // duplicated itself: the only things given back when creation fails.
@@ -208,8 +200,8 @@ struct Process *StartProcess(const struct TagItem *tags, std::function<LONG()> b
             SetUpProcess(&process);   // fills only what is still empty
             process.pr_WindowPtr = record.pr_WindowPtr;
         },
-        [start] {
-            LONG result = start->body();
+        [body = std::move(body)] {
+            LONG result = body();
             struct Process *self = &CurrentTask()->process;
             if (self->pr_CLI != 0)
                 static_cast<struct CommandLineInterface *>(BADDR(self->pr_CLI))->cli_ReturnCode = result;
