@@ -53,7 +53,7 @@ Bytes PngFile(const PngPicture &p)
     return out;
 }
 
-Bytes SolidJpeg(unsigned width, unsigned height, int components, const UBYTE value[4])
+Bytes SolidJpeg(unsigned width, unsigned height, int components, const UBYTE value[4], bool progressive)
 {
     struct jpeg_compress_struct cinfo;
     struct jpeg_error_mgr errors;
@@ -70,6 +70,8 @@ Bytes SolidJpeg(unsigned width, unsigned height, int components, const UBYTE val
     jpeg_set_quality(&cinfo, 95, TRUE);
     if (components == 4)
         cinfo.write_Adobe_marker = TRUE;
+    if (progressive)
+        jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
     std::vector<UBYTE> row(static_cast<std::size_t>(width) * components);
     for (unsigned x = 0; x < width; x++)

@@ -84,8 +84,9 @@ struct PngPicture {
 Bytes PngFile(const PngPicture &picture);
 
 // A JPEG of one colour: components 1 (grey: value[0]), 3 (red, green, blue)
-// or 4 (CMYK as Adobe's programs write it, inverted, with their marker).
-Bytes SolidJpeg(unsigned width, unsigned height, int components, const UBYTE value[4]);
+// or 4 (CMYK as Adobe's programs write it, inverted, with their marker);
+// baseline, or progressive in several scans.
+Bytes SolidJpeg(unsigned width, unsigned height, int components, const UBYTE value[4], bool progressive = false);
 
 // --- Reading what an object holds ------------------------------------------------
 

@@ -31,10 +31,12 @@ protected:
 
 }  // namespace
 
-TEST_F(Jpeg, ColourGreyAndCmykPictures)
+TEST_F(Jpeg, ColourProgressiveGreyAndCmykPictures)
 {
     const UBYTE colour[4] = {200, 40, 90, 0};
     ExpectSolid(SolidJpeg(24, 17, 3, colour), {200, 40, 90, 0xFF}, 4);
+
+    ExpectSolid(SolidJpeg(40, 23, 3, colour, true), {200, 40, 90, 0xFF}, 4);
 
     const UBYTE grey[4] = {100, 0, 0, 0};
     ExpectSolid(SolidJpeg(9, 9, 1, grey), {100, 100, 100, 0xFF}, 2);

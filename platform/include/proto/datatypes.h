@@ -52,7 +52,9 @@ void DisposeDTObject(Object *o);
    PDTA_DestMode, PDTA_SourceMode, DTA_GroupID, DTA_SourceType,
    DTA_NominalHoriz/Vert, DTA_TotalHoriz/Vert. Returns how many
    attributes it filled; unknown ones are skipped and their variables left
-   alone. 0 for a NULL object. */
+   alone. 0 for a NULL object. DTA_ObjName is the picture's own name (an
+   ILBM's NAME chunk), else the file's name; the other DTA_Obj texts are
+   NULL when the picture has none. */
 ULONG GetDTAttrsA(Object *o, const struct TagItem *attrs);
 
 /* Sets attributes: PDTA_Remap, PDTA_Screen, PDTA_DestMode. The window and
