@@ -192,6 +192,7 @@ struct FileRecord {
     LONG writeLen = 0;
     bool buffered = false;        // character output collects in the buffer
     bool permanent = false;       // the host's standard handles: Close only flushes
+    bool readOnlyYet = false;     // MODE_OLDFILE: opened for writing at the first write
 };
 
 constexpr LONG kStreamBufferSize = 4096;

@@ -83,14 +83,10 @@ BPTR OpenHostFile(const DosLocation &where, LONG mode)
     // switched back for everything else below.
     int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     int descriptor;
-    bool writable = true;
     if (mode == MODE_OLDFILE) {
-        descriptor = open(path.c_str(), O_RDWR | flags);
-        if (descriptor < 0 && (errno == EACCES || errno == EROFS || errno == ETXTBSY || errno == EISDIR ||
-                               errno == EPERM)) {
-            descriptor = open(path.c_str(), O_RDONLY | flags);
-            writable = false;
-        }
+        // Read-only until the first write: a handle that only reads must
+        // not look like a writer to the host (file watchers, indexers).
+        descriptor = open(path.c_str(), O_RDONLY | flags);
         if (descriptor < 0) {
             FailErrno(errno, HostAction::Read);
             return 0;
@@ -141,7 +137,8 @@ BPTR OpenHostFile(const DosLocation &where, LONG mode)
     auto *record = new FileRecord;
     record->fd = descriptor;
     record->canRead = ownerRead;
-    record->canWrite = writable && ownerWrite;
+    record->canWrite = ownerWrite;
+    record->readOnlyYet = mode == MODE_OLDFILE;
     record->held = true;
     record->exclusiveHold = exclusive;
     record->device = info.st_dev;
@@ -227,8 +224,38 @@ LONG RecordRead(FileRecord *record, void *buffer, LONG length)
     return total;
 }
 
+// Reopens a MODE_OLDFILE handle for writing, keeping its descriptor
+// number and position. False with IoErr set when the host refuses.
+bool OpenForWriting(FileRecord *record)
+{
+    std::string path = HostPathOf(record->where);
+    int writable = open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
+    if (writable < 0) {
+        FailErrno(errno, HostAction::Write);
+        return false;
+    }
+    struct stat info;
+    off_t position = lseek(record->fd, 0, SEEK_CUR);
+    if (fstat(writable, &info) != 0 || info.st_dev != record->device || info.st_ino != record->inode) {
+        close(writable);
+        Fail(ERROR_OBJECT_NOT_FOUND);   // replaced by another object meanwhile
+        return false;
+    }
+    if ((position >= 0 && lseek(writable, position, SEEK_SET) < 0) || dup3(writable, record->fd, O_CLOEXEC) < 0) {
+        int error = errno;
+        close(writable);
+        FailErrno(error, HostAction::Write);
+        return false;
+    }
+    close(writable);
+    record->readOnlyYet = false;
+    return true;
+}
+
 LONG RecordWrite(FileRecord *record, const void *buffer, LONG length)
 {
+    if (record->readOnlyYet && !OpenForWriting(record))
+        return -1;
     if (record->console) {
         LONG error = 0;
         LONG put = record->console->Write(buffer, length, error);

@@ -62,6 +62,20 @@ TEST_F(DosTest, ReadWriteAndSeekKeepThePosition)
     Close(file);
 }
 
+TEST_F(DosTest, AnOldFileHandleWritesInPlace)
+{
+    dostest::WriteHostFile(Host("f"), "abcdefgh");
+    BPTR file = Open("f", MODE_OLDFILE);
+    ASSERT_NE(file, 0);
+    char buffer[4] = {};
+    EXPECT_EQ(Read(file, buffer, 2), 2);
+    EXPECT_EQ(Write(file, "XY", 2), 2);
+    EXPECT_EQ(Read(file, buffer, 3), 3);
+    EXPECT_STREQ(buffer, "efg");
+    EXPECT_TRUE(Close(file));
+    EXPECT_EQ(dostest::ReadHostFile(Host("f")), "abXYefgh");
+}
+
 TEST_F(DosTest, BigTransfersArriveWhole)
 {
     std::vector<char> data(3 * 1024 * 1024 + 17);
