@@ -61,8 +61,10 @@ ULONG PenColor(const struct BitMap *bitMap, ULONG pen)
 {
     const ChunkyBitMap *c = ChunkyOf(bitMap);
     if (c != nullptr && c->colorMap != nullptr && pen < c->colorMap->Count) {
-        if (const HostColorMap *h = HostOf(c->colorMap))
+        if (const HostColorMap *h = HostOf(c->colorMap)) {
+            std::lock_guard<std::mutex> guard(PenLock());
             return h->table[pen];
+        }
     }
     return DefaultPenColor(pen);
 }

@@ -204,6 +204,21 @@ TEST(PixelArrays, FillAndInvert)
     EXPECT_EQ(c.Rgb(3, 0), 3u);
 }
 
+TEST(PixelArrays, PixelFormatsEncodeAndDecode)
+{
+    struct Case { ULONG format; UBYTE bytes[4]; } cases[] = {
+        {PIXFMT_BGRA32, {0x56, 0x34, 0x12, 0xFF}},
+        {PIXFMT_ARGB32, {0xFF, 0x12, 0x34, 0x56}},
+        {PIXFMT_RGBA32, {0x12, 0x34, 0x56, 0xFF}},
+    };
+    for (const Case &c : cases) {
+        ULONG raw = hosted::EncodePixel(c.format, 0x123456);
+        EXPECT_EQ(std::memcmp(&raw, c.bytes, 4), 0) << c.format;
+        EXPECT_EQ(hosted::DecodePixel(c.format, raw), 0x123456u) << c.format;
+        EXPECT_EQ(hosted::LoadPixel(c.format, c.bytes), 0xFF123456u) << c.format;
+    }
+}
+
 TEST(PixelArrays, LockedMemoryMatchesTheAttributes)
 {
     struct BitMap *bm = AllocBitMap(1277, 33, 32, BMF_MINPLANES, nullptr);
