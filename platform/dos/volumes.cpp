@@ -56,7 +56,7 @@ std::string Unescape(const std::string &field)
 {
     std::string out;
     for (size_t i = 0; i < field.size(); i++) {
-        if (field[i] == '\\' && i + 3 < field.size() + 0 && std::isdigit(static_cast<unsigned char>(field[i + 1])) &&
+        if (field[i] == '\\' && i + 3 < field.size() && std::isdigit(static_cast<unsigned char>(field[i + 1])) &&
             std::isdigit(static_cast<unsigned char>(field[i + 2])) &&
             std::isdigit(static_cast<unsigned char>(field[i + 3]))) {
             out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
