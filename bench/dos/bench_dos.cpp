@@ -189,14 +189,16 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+            bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (median || (run.run_type == Run::RT_Iteration && times.count(Name(run)) == 0)) {
                 times[Name(run)] = run.GetAdjustedRealTime();
-            else if (run.run_type == Run::RT_Iteration && times.count(Name(run)) == 0)
-                times[Name(run)] = run.GetAdjustedRealTime();
+                cpuTimes[Name(run)] = run.GetAdjustedCPUTime();
+            }
         }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> times;
+    std::map<std::string, double> cpuTimes;   // of this process: cp's own time is not in it
 
 private:
     static std::string Name(const Run &run)
@@ -228,13 +230,17 @@ int main(int argc, char **argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto &t = reporter.times;
+    auto &c = reporter.cpuTimes;
+    // The scans run in this process, so their CPU time (user and system)
+    // is the steadier measure on a busy machine; both are printed.
     if (t.count("DosScan/0") && t.count("HostScan"))
-        std::printf("ratio scan dos/host, drawer read again (median time): %.2f  (aim <= 1.20)\n",
-                    t["DosScan/0"] / t["HostScan"]);
+        std::printf("ratio scan dos/host, drawer read again: %.2f by CPU time, %.2f by real time  (aim <= 1.20)\n",
+                    c["DosScan/0"] / c["HostScan"], t["DosScan/0"] / t["HostScan"]);
     if (t.count("DosScan/1") && t.count("HostScan"))
-        std::printf("ratio scan dos/host, first reading (median time): %.2f\n", t["DosScan/1"] / t["HostScan"]);
+        std::printf("ratio scan dos/host, first reading: %.2f by CPU time, %.2f by real time\n",
+                    c["DosScan/1"] / c["HostScan"], t["DosScan/1"] / t["HostScan"]);
     if (t.count("DosCopy") && t.count("HostCp"))
-        std::printf("ratio copy throughput dos/cp: %.2f  (aim >= 0.95)\n", t["HostCp"] / t["DosCopy"]);
+        std::printf("ratio copy throughput dos/cp (real time): %.2f  (aim >= 0.95)\n", t["HostCp"] / t["DosCopy"]);
     std::string ram;
     if (hosted::ResolvePath("RAM:", ram))
         RemoveTree(ram);
