@@ -164,8 +164,6 @@ void SetUpProcess(struct Process *process)
         process->pr_CES = HostStandardError();
     if (process->pr_Arguments == nullptr)
         process->pr_Arguments = const_cast<STRPTR>(self ? ProgramArguments().c_str() : "\n");
-    process->pr_WindowPtr = nullptr;
-    process->pr_Result2 = 0;
 }
 
 void CleanUpProcess(struct Process *process)

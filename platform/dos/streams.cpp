@@ -247,18 +247,20 @@ LONG IsInteractive(BPTR file)
     return record != nullptr && record->interactive ? DOSTRUE : DOSFALSE;
 }
 
-/* The caller's current input, output and error streams, and the calls
-   that replace them (each returns the one it replaced). */
+/* The caller's current input stream (the host's standard input unless
+   another was given or selected). */
 BPTR Input(void)
 {
     return hosted::ThisProcess()->pr_CIS;
 }
 
+/* The caller's current output stream. */
 BPTR Output(void)
 {
     return hosted::ThisProcess()->pr_COS;
 }
 
+/* Makes file the current input; returns the one it replaces. */
 BPTR SelectInput(BPTR file)
 {
     struct Process *process = hosted::ThisProcess();
@@ -267,6 +269,7 @@ BPTR SelectInput(BPTR file)
     return old;
 }
 
+/* Makes file the current output; returns the one it replaces. */
 BPTR SelectOutput(BPTR file)
 {
     struct Process *process = hosted::ThisProcess();
@@ -275,6 +278,8 @@ BPTR SelectOutput(BPTR file)
     return old;
 }
 
+/* Makes file the current error stream (pr_CES); returns the one it
+   replaces. */
 BPTR SelectError(BPTR file)
 {
     struct Process *process = hosted::ThisProcess();
