@@ -98,7 +98,7 @@ void Outline(struct RastPort *rp, UWORD pen, const Box &b)
 // A cross of two strokes, two pixels wide, in the middle of a box.
 void PaintCloseGlyph(struct RastPort *rp, const Box &box, UWORD pen)
 {
-    LONG side = std::max<LONG>(5, std::min(box.Width(), box.Height()) * 2 / 5);
+    LONG side = std::max<LONG>(5, std::min(box.Width(), box.Height()) / 2);
     LONG x = box.x0 + (box.Width() - side) / 2;
     LONG y = box.y0 + (box.Height() - side) / 2;
     SetAPen(rp, pen);
@@ -113,7 +113,7 @@ void PaintCloseGlyph(struct RastPort *rp, const Box &box, UWORD pen)
 // Three diagonal ridges in the lower right corner of a box.
 void PaintSizeGlyph(struct RastPort *rp, const Box &box, UWORD dark, UWORD light)
 {
-    LONG span = std::min(box.Width(), box.Height()) - 5;
+    LONG span = std::min(box.Width(), box.Height()) - 4;
     if (span < 3)
         return;
     LONG right = box.x1 - 3;
@@ -180,7 +180,7 @@ void PaintFrame(struct RastPort *rp, const FrameSpec &spec, const FrameLayout &f
         Box inner{f.size.x0, f.size.y0, f.size.x1 - 1, f.size.y1 - 1};
         if (spec.pressed == PartSize)
             Fill(rp, PenShadow, inner.x0, inner.y0, inner.x1 - 1, inner.y1 - 1);
-        PaintSizeGlyph(rp, inner, PenShadow, PenShine);
+        PaintSizeGlyph(rp, inner, PenText, PenShine);
     }
     if (spec.titleBar && spec.title != nullptr && font != nullptr && !f.titleText.Empty()) {
         SetFont(rp, font);

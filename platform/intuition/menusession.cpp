@@ -25,7 +25,8 @@ struct Session {
     struct BitMap *canvas[3] = {nullptr, nullptr, nullptr};
 };
 
-Session gSession;
+// Never destroyed: the input task may still run while the process exits.
+Session &gSession = *new Session;
 
 struct Menu *CurrentMenu()
 {

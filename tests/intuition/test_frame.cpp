@@ -149,7 +149,7 @@ TEST_F(FramePaint, ActiveAndInactiveFramesAndTheInsideLeftAlone)
     // Glyphs in the gadgets and letters in the title.
     EXPECT_GT(Count(f.close, hosted::kLookColors[hosted::PenShine]), 5);
     EXPECT_GT(Count(f.depth, hosted::kLookColors[hosted::PenShine]), 5);
-    EXPECT_GT(Count(f.size, hosted::kLookColors[hosted::PenShadow]), 5);
+    EXPECT_GT(Count(f.size, hosted::kLookColors[hosted::PenText]), 5);
     EXPECT_GT(Count(f.titleText, hosted::kLookColors[hosted::PenShine]), 10);
 
     spec.active = false;
