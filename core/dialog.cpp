@@ -257,7 +257,6 @@ BOOL OpenDialog(DialogToolkit &toolkit, Dialog &dialog)
 
 void CloseDialog(DialogToolkit &toolkit, Dialog &dialog)
 {
-    (void)toolkit;
     if (dialog.window != nullptr) {
         if (dialog.First() != nullptr)
             RemoveGList(dialog.window, dialog.First(), -1);
@@ -266,6 +265,8 @@ void CloseDialog(DialogToolkit &toolkit, Dialog &dialog)
             ReplyMsg(message);
         CloseWindow(dialog.window);
         dialog.window = nullptr;
+        if (toolkit.returnTo != nullptr)
+            ActivateWindow(toolkit.returnTo);
     }
     DisposeGadgets(dialog);
 }

@@ -49,6 +49,7 @@ struct DialogToolkit {
     LONG bordersY = 0;
     LONG borderTop = 0;
     LONG borderLeft = 0;
+    struct Window *returnTo = nullptr;        // activated again when a dialog closes (the lister)
     DialogGeometry geometry;                  // the common description's place
     UWORD secondInnerWidth = SecondDescriptionInitialWidth;
 };
@@ -121,7 +122,8 @@ void PresentDialog(DialogToolkit &toolkit, const Dialog &dialog);
 BOOL OpenDialog(DialogToolkit &toolkit, Dialog &dialog);
 
 // Closes it: removes the gadgets, answers every message still at its port,
-// closes the window and disposes of the gadgets.
+// closes the window and disposes of the gadgets; the window the toolkit
+// returns to (the lister's) gets the input focus back.
 void CloseDialog(DialogToolkit &toolkit, Dialog &dialog);
 
 // A message of the modal loop the dialog's Part acts on.

@@ -68,6 +68,7 @@ BOOL OpenListerWindow(Lister &lister)
     if (window == nullptr)
         return FALSE;
     lister.window = window;
+    lister.dialogs.returnTo = window;
     window->UserPort = lister.sharedPort;
     ModifyIDCMP(window, ListerIDCMP);
 
@@ -112,6 +113,7 @@ void CloseListerWindow(Lister &lister)
     Permit();
     CloseWindow(window);
     lister.window = nullptr;
+    lister.dialogs.returnTo = nullptr;
 }
 
 void PresentListerWindow(Lister &lister)

@@ -1,0 +1,101 @@
+// End-to-end tests: a built program run in a temporary world (drawers, PROGDIR, home) on the headless display.
+#ifndef TESTS_E2E_SESSION_H
+#define TESTS_E2E_SESSION_H
+
+#include "json.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// The deterministic test font: 12 rows, 8 pixels nominal width; the status
+// line is 12 + 12 / 4 rows.
+constexpr long FontHeight = 12;
+constexpr long FontWidth = 8;
+constexpr long StatusHeight = 15;
+
+// A screenshot, pixels as 0x00RRGGBB.
+struct Png {
+    long width = 0;
+    long height = 0;
+    std::vector<uint32_t> pixels;
+    uint32_t At(long x, long y) const
+    {
+        return x >= 0 && y >= 0 && x < width && y < height ? pixels[size_t(y * width + x)] : 0xFF000000u;
+    }
+};
+
+bool ReadPng(const std::string &path, Png &png);
+
+struct RunResult {
+    int status = -1;       // the exit status, -1 when the program did not end normally
+    std::string errors;    // what it wrote to its standard error
+};
+
+// A window of a dump, with what the tests need of it.
+struct WindowInfo {
+    bool found = false;
+    std::string title;
+    long left = 0, top = 0, width = 0, height = 0;
+    long borderLeft = 0, borderTop = 0, borderRight = 0, borderBottom = 0;
+    bool active = false;
+    Json json;
+
+    long InnerLeft() const { return left + borderLeft; }
+    long InnerTop() const { return top + borderTop; }
+    long InnerWidth() const { return width - borderLeft - borderRight; }
+    long InnerHeight() const { return height - borderTop - borderBottom; }
+    long ListTop() const { return InnerTop() + StatusHeight; }
+    // The screen row in the middle of list line `row` (ScrollTop 0).
+    long RowY(long row) const { return ListTop() + row * FontHeight + FontHeight / 2; }
+    const Json *Gadget(long id) const;
+    const Json *MenuItem(const std::string &menu, const std::string &item) const;
+    std::vector<std::string> MenuTexts(const std::string &menu) const;
+};
+
+// A temporary world: `Tree()` is the volume "Work:" (a VOLUME line of the
+// platform's Mountlist in the session's own home), `ProgDir()` holds a copy
+// of the program and its help file, and `bin/Multiview` stands in for the
+// viewer: it writes its current directory and arguments to ViewerLog().
+class Session {
+public:
+    Session();
+    ~Session();
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    const std::string &Root() const { return root_; }
+    std::string Tree() const { return root_ + "/tree"; }
+    std::string ProgDir() const { return root_ + "/prog"; }
+    std::string Home() const { return root_ + "/home"; }
+
+    void MakeDrawer(const std::string &relative) const;
+    void MakeFile(const std::string &relative, const std::string &content) const;
+    void WriteFileBytes(const std::string &path, const std::vector<uint8_t> &bytes) const;
+    std::vector<uint8_t> ReadFileBytes(const std::string &path) const;
+
+    // Runs the program on the headless 1024x768 screen with the test font
+    // and `script` (a line "@" in it stands for Root()), its arguments given
+    // as on a host command line, in `directory` (default: Tree()).
+    RunResult Run(const std::string &script, const std::vector<std::string> &arguments,
+                  const std::string &directory = std::string(),
+                  const std::vector<std::string> &environment = std::vector<std::string>()) const;
+
+    // A dump or screenshot the script wrote into Root().
+    Json Dump(const std::string &name) const;
+    Png Shot(const std::string &name) const;
+    std::string ViewerLog() const;
+
+private:
+    std::string root_;
+};
+
+// The window of a dump with this title (the front-most one), or found false.
+WindowInfo FindWindow(const Json &dump, const std::string &title);
+std::vector<std::string> WindowTitles(const Json &dump);
+
+}  // namespace e2e
+
+#endif  // TESTS_E2E_SESSION_H
