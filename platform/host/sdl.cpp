@@ -382,7 +382,10 @@ private:
         if (newFrame && (texture_ == nullptr || width != textureWidth_ || height != textureHeight_)) {
             if (texture_ != nullptr)
                 SDL_DestroyTexture(texture_);
-            texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+            // The screen's fourth byte is no alpha: programs leave it 0 (the
+            // BGRA build) or carry whatever their buffers hold, so the texture
+            // must ignore it (an ARGB texture would blend those pixels away).
+            texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                          width, height);
             if (texture_ == nullptr)
                 return;
