@@ -20,7 +20,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j2 --timeout 600
 
 run: build
-	$(BUILD)/bin/Kestrovane $(DRAWER)
+	$(BUILD)/bin/Kestrovane $(if $(DRAWER),"$(DRAWER)")
 
 bench: build
 	sh bench/run-all.sh $(BUILD)
