@@ -2,6 +2,9 @@
 #include "dos_test_support.h"
 
 #include <sys/stat.h>
+
+#include <atomic>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -136,6 +139,30 @@ TEST_F(DosTest, LockFollowsSoftLinksAndMissingObjectsAreNotFound)
     EXPECT_EQ(IoErr(), ERROR_OBJECT_NOT_FOUND);
     EXPECT_EQ(Lock("nothing", SHARED_LOCK), 0);
     EXPECT_EQ(IoErr(), ERROR_OBJECT_NOT_FOUND);
+}
+
+TEST_F(DosTest, TasksShareTheRulesAndLeaveNothingHeld)
+{
+    dostest::WriteHostFile(Host("shared"), "x");
+    std::string path = Host("shared");
+    std::atomic<int> exclusiveWins{0};
+    auto worker = [&] {
+        for (int i = 0; i < 500; i++) {
+            BPTR shared = Lock("Test:shared", SHARED_LOCK);
+            BPTR exclusive = Lock("Test:shared", EXCLUSIVE_LOCK);
+            if (exclusive != 0)
+                exclusiveWins++;
+            EXPECT_FALSE(shared != 0 && exclusive != 0);
+            UnLock(exclusive);
+            UnLock(shared);
+        }
+    };
+    std::thread first(worker), second(worker);
+    first.join();
+    second.join();
+    BPTR exclusive = Lock("shared", EXCLUSIVE_LOCK);
+    EXPECT_NE(exclusive, 0);
+    UnLock(exclusive);
 }
 
 }  // namespace
