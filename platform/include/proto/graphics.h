@@ -20,12 +20,14 @@
 /* --- Bitmaps -------------------------------------------------------------- */
 
 /* Allocates a bitmap of width x height pixels. Depth 1..8 gives a planar
-   bitmap whose BytesPerRow is a multiple of 16 (so its rows can be read as
-   aligned 32-bit words); depth 24 or 32, or a chunky friend, gives a chunky
-   32-bit bitmap in the friend's pixel format (PIXFMT_BGRA32 without one,
-   or the format given with BMF_SPECIALFMT | SHIFT_PIXFMT(fmt)). BMF_CLEAR
-   zeroes the pixels. NULL when the size or depth is invalid or memory is
-   short. */
+   bitmap whose plane rows are a multiple of 16 bytes (so they can be read
+   as aligned 32-bit words); depth above 8 (24, 32), or depth 2..8 with a
+   chunky friend, gives a chunky 32-bit bitmap in the friend's pixel format
+   (PIXFMT_BGRA32 without one, or the format given with BMF_SPECIALFMT |
+   SHIFT_PIXFMT(fmt)). Depth 1 is always planar (masks, templates).
+   BMF_CLEAR zeroes the pixels. NULL when the size or depth is invalid, a
+   planar bitmap would not fit its 16-bit fields, or memory is short (the
+   memory is the program's: exec's failure switch applies). */
 struct BitMap *AllocBitMap(ULONG sizex, ULONG sizey, ULONG depth, ULONG flags,
                            const struct BitMap *friend_bitmap);
 void FreeBitMap(struct BitMap *bm);   /* NULL is ignored */
