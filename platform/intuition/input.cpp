@@ -220,7 +220,8 @@ void LeftUp()
                     LowerWindow(w);
                 else
                     RaiseWindow(w);
-                SendIDCMP(w, IDCMP_CHANGEWINDOW, CWCODE_DEPTH, nullptr);
+                if (w->notifyDepth)
+                    SendIDCMP(w, IDCMP_CHANGEWINDOW, CWCODE_DEPTH, nullptr);
             }
         }
         break;

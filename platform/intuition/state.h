@@ -63,6 +63,7 @@ struct WindowRecord {
     Region visible;                     // its pixels nobody covers, screen coordinates
     std::vector<std::string> textLines; // see SetWindowTextLines
     bool layoutDone = false;            // the menu strip has been laid out
+    bool notifyDepth = false;           // WA_NotifyDepth: IDCMP_CHANGEWINDOW for depth changes too
 };
 
 // An IntuiMessage as intuition allocates it.

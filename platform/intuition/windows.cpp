@@ -31,6 +31,7 @@ struct WindowParams {
     bool fallBack = false;
     struct Hook *backFill = LAYERS_BACKFILL;
     int mouseQueue = 5;
+    bool notifyDepth = false;
 };
 
 void SetFlag(ULONG &flags, ULONG flag, IPTR on)
@@ -74,6 +75,7 @@ void ReadTags(WindowParams &p, const struct TagItem *tags)
         case WA_PubScreenFallBack: p.fallBack = d != 0; break;
         case WA_BackFill: p.backFill = reinterpret_cast<struct Hook *>(d); break;
         case WA_MouseQueue: p.mouseQueue = std::max<int>(1, static_cast<int>(d)); break;
+        case WA_NotifyDepth: p.notifyDepth = d != 0; break;
         case WA_SizeGadget: SetFlag(p.flags, WFLG_SIZEGADGET, d); break;
         case WA_DragBar: SetFlag(p.flags, WFLG_DRAGBAR, d); break;
         case WA_DepthGadget: SetFlag(p.flags, WFLG_DEPTHGADGET, d); break;
@@ -99,8 +101,8 @@ void ReadTags(WindowParams &p, const struct TagItem *tags)
             break;
         default:
             // WA_AutoAdjust (always on here), WA_Zoom, WA_Pointer, WA_BusyPointer,
-            // WA_MenuHelp, WA_NotifyDepth, WA_RptQueue, WA_Colors ... are accepted
-            // and have no effect on this host.
+            // WA_MenuHelp, WA_RptQueue, WA_Colors ... are accepted and have no
+            // effect on this host.
             break;
         }
     }
@@ -305,6 +307,7 @@ struct Window *OpenWindowTagList(const struct NewWindow *newWindow, const struct
     win.IFont = s->font;
     win.WindowPort = State().replyPort;
     w->mouseQueue = p.mouseQueue;
+    w->notifyDepth = p.notifyDepth;
 
     w->backing = AllocChunkyBitMap(width, height, PIXFMT_BGRA32, false);
     if (w->backing == nullptr) {
@@ -362,12 +365,16 @@ struct Window *OpenWindowTagList(const struct NewWindow *newWindow, const struct
     PaintWindowFrame(w);
     if (p.gadgets != nullptr)
         AddGList(&win, p.gadgets, static_cast<ULONG>(-1), -1, nullptr);
-    LayoutGadgets(w, true);
     RefreshGList(win.FirstGadget, &win, nullptr, -1);
     DamageWindow(w, BoxAt(0, 0, width, height));
     if (s == FrontScreen())
         SetPointerOnWindows(s);
-    if ((win.Flags & WFLG_ACTIVATE) != 0)
+    // Where this host differs: a window opened while no window is active
+    // becomes the active one, so that a program which closes its window and
+    // opens a new one in its place (to change its size or contents) keeps
+    // the keyboard and the menu button. Backdrop windows are left alone.
+    bool takeOver = st.active == nullptr && s == FrontScreen() && (win.Flags & WFLG_BACKDROP) == 0;
+    if ((win.Flags & WFLG_ACTIVATE) != 0 || takeOver)
         ActivateWindowRecord(w);
     return &win;
 }

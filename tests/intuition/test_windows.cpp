@@ -369,6 +369,34 @@ TEST(Windows, KeysArriveAsVanillaOrRawKeys)
     CloseQuietly(w);
 }
 
+TEST(Windows, AWindowOpenedWhileNoneIsActiveTakesOver)
+{
+    struct Window *first = OpenWindowTags(nullptr, WA_Title, "First", WA_Width, 200, WA_Height, 100, WA_DragBar,
+                                          TRUE, WA_Activate, TRUE, TAG_DONE);
+    ASSERT_NE(first, nullptr);
+    // Another window opened meanwhile stays in the background.
+    struct Window *second = OpenWindowTags(nullptr, WA_Title, "Second", WA_Left, 300, WA_Width, 200, WA_Height, 100,
+                                           WA_DragBar, TRUE, TAG_DONE);
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(first->Flags & WFLG_WINDOWACTIVE, 0u);
+    EXPECT_EQ(second->Flags & WFLG_WINDOWACTIVE, 0u);
+    // The active one closes and is opened again in its place: it gets the keys.
+    CloseWindow(first);
+    first = OpenWindowTags(nullptr, WA_Title, "First again", WA_Width, 250, WA_Height, 120, WA_DragBar, TRUE,
+                           TAG_DONE);
+    ASSERT_NE(first, nullptr);
+    EXPECT_NE(first->Flags & WFLG_WINDOWACTIVE, 0u);
+    // Backdrop windows never do.
+    CloseWindow(first);
+    struct Window *backdrop = OpenWindowTags(nullptr, WA_Backdrop, TRUE, WA_Borderless, TRUE, WA_Width, 200,
+                                             WA_Height, 100, TAG_DONE);
+    ASSERT_NE(backdrop, nullptr);
+    EXPECT_EQ(backdrop->Flags & WFLG_WINDOWACTIVE, 0u);
+    CloseWindow(backdrop);
+    CloseWindow(second);
+    Settle();
+}
+
 TEST(Windows, TitlesAndLimits)
 {
     struct Window *w = OpenFramed("First title", 10, 30, 300, 200, kIdcmp);
