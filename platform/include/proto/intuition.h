@@ -66,7 +66,9 @@ void DisplayBeep(struct Screen *screen);
 /* Opens a window from a NewWindow (may be NULL) and WA_ tags, which take
    precedence. Returns NULL when the screen cannot be found or memory is
    short. The window's RPort draws into a backing store of its own: its
-   contents survive being covered, whatever refresh mode is asked. */
+   contents survive being covered, whatever refresh mode is asked. Where
+   this host differs: a window opened while no window is active becomes
+   active even without WA_Activate (backdrop windows excepted). */
 struct Window *OpenWindowTagList(const struct NewWindow *newWindow, const struct TagItem *tagList);
 struct Window *OpenWindow(const struct NewWindow *newWindow);
 
