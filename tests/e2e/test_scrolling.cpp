@@ -55,6 +55,28 @@ TEST(Scrolling, ArrowsStopAtTheBottomAndAtTheTop)
     EXPECT_EQ(session.Shot("top.png").At(x, w.ListTop()), ListerGradientBegin);
 }
 
+TEST(Scrolling, DraggingTheKnobFollowsItToTheBottom)
+{
+    Session session;
+    for (int i = 0; i < 100; i++)
+        session.MakeFile("file" + std::to_string(1000 + i), "x");
+    session.Run("wait-idle\ndump @/geometry.json\n", {"Work:"});
+    WindowInfo w = FindWindow(session.Dump("geometry.json"), "Work:");
+    ASSERT_TRUE(w.found);
+    const Json &scroller = *w.Gadget(2);
+    long x = scroller["left"].Int() + scroller["width"].Int() / 2, y = scroller["top"].Int() + 4;
+    long bottom = scroller["top"].Int() + scroller["height"].Int() + 40;
+    RunResult run = session.Run("wait-idle\ndrag " + std::to_string(x) + " " + std::to_string(y) + " " +
+                                    std::to_string(x) + " " + std::to_string(bottom) + " 10\n" +
+                                    "wait-idle\ndump @/dragged.json\nscreenshot @/dragged.png\n",
+                                {"Work:"});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ((*FindWindow(session.Dump("dragged.json"), "Work:").Gadget(2))["pot"].Int(), 65535);
+    long visible = w.InnerHeight() - StatusHeight;
+    EXPECT_EQ(session.Shot("dragged.png").At(w.InnerLeft() + w.InnerWidth() - 2, w.ListTop() + visible - 1),
+              ListerGradientEnd);
+}
+
 TEST(Scrolling, AResizeReopensAtTheNewSizeAtTheTop)
 {
     Session session;
