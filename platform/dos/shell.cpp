@@ -115,7 +115,13 @@ std::string TranslateWord(const std::string &word)
     std::string hostPath;
     bool resolved = ResolvePath(word.c_str(), hostPath);
     SetIoErr(saved);
-    return resolved ? hostPath : word;
+    if (!resolved)
+        return word;
+    // "Work:x/" names the drawer x; host programs read a trailing "/" the
+    // same way (cp a Work:x/ copies into x, never onto a file named x).
+    if (word.back() == '/' && hostPath.back() != '/')
+        hostPath += '/';
+    return hostPath;
 }
 
 LONG RunShellCommands(const std::vector<ShellCommandLine> &commands, const ShellStreams &streams, bool background)

@@ -195,11 +195,12 @@ TEST_F(Shell, VolumePathsReachHostProgramsAsHostPaths)
     std::string ram;
     ASSERT_TRUE(hosted::ResolvePath("RAM:z", ram));
     std::string output;
-    EXPECT_EQ(Run("printf [%s] Test:sub/file \"Test:My Drawer/x\" test:y RAM:z plain user@host:z http://x/y :0",
+    EXPECT_EQ(Run("printf [%s] Test:sub/file \"Test:My Drawer/x\" test:y RAM:z Test:sub/ plain user@host:z "
+                  "http://x/y :0",
                   output),
               0);
-    EXPECT_EQ(output, "[" + Host("sub/file") + "][" + Host("My Drawer/x") + "][" + Host("y") + "][" + ram +
-                          "][plain][user@host:z][http://x/y][:0]");
+    EXPECT_EQ(output, "[" + Host("sub/file") + "][" + Host("My Drawer/x") + "][" + Host("y") + "][" + ram + "][" +
+                          Host("sub") + "/][plain][user@host:z][http://x/y][:0]");
 }
 
 TEST_F(Shell, ProgramsRunInTheCallersCurrentDirectory)
