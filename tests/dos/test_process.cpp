@@ -33,11 +33,13 @@ struct Seen {
     std::string name;
     std::string commandName;
     LONG sameDir = -1;
+    LONG sameHome = -1;
     BPTR input = 0;
     BPTR output = 0;
     LONG readFromInput = -2;
     LONG writeToOutput = -2;
     BPTR creatorDir = 0;
+    BPTR creatorHome = 0;
     BYTE priority = 0;
 };
 Seen gSeen;
@@ -54,6 +56,7 @@ LONG LookAroundEntry(void)
         gSeen.commandName.assign(reinterpret_cast<const char *>(bstr + 1), bstr[0]);
     }
     gSeen.sameDir = SameLock(self->pr_CurrentDir, gSeen.creatorDir);
+    gSeen.sameHome = SameLock(GetProgramDir(), gSeen.creatorHome);
     gSeen.input = Input();
     gSeen.output = Output();
     char byte;
@@ -80,6 +83,7 @@ void ResetSeen()
     gSeen.name.clear();
     gSeen.commandName.clear();
     gSeen.sameDir = -1;
+    gSeen.sameHome = -1;
     gSeen.readFromInput = -2;
     gSeen.writeToOutput = -2;
 }
@@ -88,6 +92,8 @@ TEST_F(DosTest, NewProcessRunsItsEntryWithTheSystemsDefaults)
 {
     ResetSeen();
     gSeen.creatorDir = reinterpret_cast<struct Process *>(FindTask(nullptr))->pr_CurrentDir;
+    gSeen.creatorHome = GetProgramDir();
+    ASSERT_NE(gSeen.creatorHome, 0);
     struct TagItem tags[] = {{NP_Entry, reinterpret_cast<IPTR>(LookAroundEntry)},
                              {NP_Name, reinterpret_cast<IPTR>("kv process test")},
                              {NP_Arguments, reinterpret_cast<IPTR>("one \"two\"\n")},
@@ -103,6 +109,7 @@ TEST_F(DosTest, NewProcessRunsItsEntryWithTheSystemsDefaults)
     EXPECT_EQ(gSeen.commandName, "Double Kestrovane 1");
     EXPECT_EQ(gSeen.priority, 3);
     EXPECT_EQ(gSeen.sameDir, LOCK_SAME);
+    EXPECT_EQ(gSeen.sameHome, LOCK_SAME);
     // Input and output default to "NIL:": nothing to read, writes vanish,
     // and neither is the creator's.
     EXPECT_NE(gSeen.input, Input());
@@ -118,6 +125,8 @@ TEST_F(DosTest, ParkedProcessIsFoundByNameAndRemovingItReleasesWhatItOwns)
     dostest::WriteHostFile(Host("input"), "in");
     BPTR drawer = CreateDir("drawer");
     ASSERT_NE(drawer, 0);
+    BPTR home = CreateDir("home");
+    ASSERT_NE(home, 0);
     BPTR input = Open("input", MODE_OLDFILE);
     BPTR output = Open("output", MODE_NEWFILE);
     BPTR kept = Open("kept", MODE_NEWFILE);
@@ -129,6 +138,7 @@ TEST_F(DosTest, ParkedProcessIsFoundByNameAndRemovingItReleasesWhatItOwns)
                              {NP_Output, static_cast<IPTR>(output)},
                              {NP_Error, static_cast<IPTR>(kept)},
                              {NP_CurrentDir, static_cast<IPTR>(drawer)},
+                             {NP_HomeDir, static_cast<IPTR>(home)},
                              {TAG_DONE, 0}};
     struct Process *process = CreateNewProc(tags);
     ASSERT_NE(process, nullptr);
@@ -138,9 +148,9 @@ TEST_F(DosTest, ParkedProcessIsFoundByNameAndRemovingItReleasesWhatItOwns)
 
     RemTask(&process->pr_Task);
     ASSERT_TRUE(WaitUntil([] { return FindTask("kv parked process") == nullptr; }));
-    // Input, output and current directory were the process's and are
+    // Input, output, current and home directory were the process's and are
     // released; the error stream (NP_CloseError defaults to FALSE) is not.
-    for (const char *name : {"input", "output", "drawer"}) {
+    for (const char *name : {"input", "output", "drawer", "home"}) {
         BPTR exclusive = Lock(name, EXCLUSIVE_LOCK);
         EXPECT_NE(exclusive, 0) << name;
         UnLock(exclusive);
