@@ -81,11 +81,19 @@ struct AttributeKey {
 };
 
 struct AttributeKeyHash {
+    static unsigned long long Mix(unsigned long long x)
+    {
+        x += 0x9E3779B97F4A7C15ULL;
+        x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+        return x ^ (x >> 31);
+    }
     size_t operator()(const AttributeKey &key) const
     {
-        return std::hash<unsigned long long>()(static_cast<unsigned long long>(key.inode) * 1000003ULL ^
-                                               static_cast<unsigned long long>(key.nanoseconds) ^
-                                               static_cast<unsigned long long>(key.device) << 40);
+        return static_cast<size_t>(
+            Mix(static_cast<unsigned long long>(key.inode) ^ (static_cast<unsigned long long>(key.device) << 40)) ^
+            Mix(static_cast<unsigned long long>(key.seconds) * 1000000000ULL +
+                static_cast<unsigned long long>(key.nanoseconds)));
     }
 };
 
