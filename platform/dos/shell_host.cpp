@@ -292,10 +292,10 @@ LONG RunHostCommand(const std::vector<std::string> &arguments, const ShellStream
         }
     }
 
+    // argv[0] is the name as the command line gave it, as host shells pass it.
     std::vector<char *> argv;
-    argv.push_back(const_cast<char *>(program.c_str()));
-    for (size_t i = 1; i < arguments.size(); i++)
-        argv.push_back(const_cast<char *>(arguments[i].c_str()));
+    for (const std::string &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.c_str()));
     argv.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;

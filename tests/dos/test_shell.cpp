@@ -232,6 +232,8 @@ TEST_F(Shell, CurrentDirectoryIsSearchedBeforeThePath)
     EXPECT_EQ(output, "from-drawer y\n");
     EXPECT_EQ(Run("bin/tool \"two words\"", output), 0);
     EXPECT_EQ(output, "tool two words\n");
+    EXPECT_EQ(Run("sh -c \"echo $0\"", output), 0);
+    EXPECT_EQ(output, "sh\n");
 }
 
 TEST_F(Shell, BuiltInCommandsRunInThePlatformWithTheirStreams)
