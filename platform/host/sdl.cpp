@@ -337,6 +337,15 @@ private:
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
                 event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
                 redrawAll_ = true;
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                // Buttons let go of elsewhere never come back as releases;
+                // intuition ignores releases of buttons that are not held.
+                input.kind = HostInputKind::ButtonUp;
+                for (UBYTE button : {HostButtonLeft, HostButtonRight, HostButtonMiddle}) {
+                    input.button = button;
+                    PostInput(input);
+                }
+            }
             break;
         default:
             if (event.type == wakeType_)
