@@ -172,6 +172,7 @@ bool AssignTarget(const DosConfig &config, const std::string &target, std::strin
 struct PendingAssign {
     std::string name;
     std::string target;   // empty: remove
+    bool builtIn = false; // its drawer is made when missing
 };
 
 std::mutex &ConfigLock()
@@ -291,7 +292,7 @@ void ApplyMountTable(const std::string &text, DosConfig &config)
         if (volume)
             tableVolumes.push_back({name, words[1], true});
         else
-            tableAssigns.push_back({name, words.size() == 2 ? words[1] : std::string()});
+            tableAssigns.push_back({name, words.size() == 2 ? words[1] : std::string(), false});
     }
 
     // Volumes: the boot volume, Home:, RAM:, the table's, then the other
@@ -343,9 +344,8 @@ void ApplyMountTable(const std::string &text, DosConfig &config)
     // Assigns: the built-in ones unless the table changes them.
     std::string home = config.home;
     std::vector<PendingAssign> assigns = {
-        {"SYS", "System:"},          {"C", home + "/C"},   {"S", home + "/S"},
-        {"ENV", home + "/ENV"},      {"ENVARC", home + "/ENVARC"},
-        {"T", "RAM:T"},
+        {"SYS", "System:", true},     {"C", home + "/C", true},           {"S", home + "/S", true},
+        {"ENV", home + "/ENV", true}, {"ENVARC", home + "/ENVARC", true}, {"T", "RAM:T", true},
     };
     for (const PendingAssign &entry : tableAssigns) {
         auto same = std::find_if(assigns.begin(), assigns.end(),
@@ -366,7 +366,8 @@ void ApplyMountTable(const std::string &text, DosConfig &config)
             config.tableErrors.push_back("assign " + entry.name + ": no such volume");
             continue;
         }
-        MakeHostDirectories(assign.hostPath);
+        if (entry.builtIn)
+            MakeHostDirectories(assign.hostPath);
         std::string canonical = Canonical(assign.hostPath);
         if (canonical.empty() || !IsDirectory(canonical)) {
             config.tableErrors.push_back("assign " + entry.name + ": no such drawer");

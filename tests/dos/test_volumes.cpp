@@ -94,11 +94,14 @@ TEST_F(DosTest, TheTableAddsAssignsAndRemovesBuiltInOnes)
                             "Files: \"" + Host("other") + "\"\n"
                             "T:\n"
                             "this line is wrong\n"
-                            "Nowhere: NoVolume:x\n");
+                            "Nowhere: NoVolume:x\n"
+                            "Typo: " + Host("no-such-drawer") + "\n");
     EXPECT_EQ(Resolved("data:"), Host("sub"));
     EXPECT_EQ(Resolved("Files:"), Host("other"));
     EXPECT_EQ(Resolved("T:x"), "<failed 218>");
     EXPECT_EQ(Resolved("Nowhere:"), "<failed 218>");
+    EXPECT_EQ(Resolved("Typo:"), "<failed 218>");
+    EXPECT_FALSE(dostest::HostExists(Host("no-such-drawer")));   // the table never makes drawers
     std::vector<std::string> assigns = Entries(LDF_ASSIGNS | LDF_READ);
     EXPECT_NE(std::find(assigns.begin(), assigns.end(), "Data"), assigns.end());
     // An assign shows where it leads as a volume path.
