@@ -212,6 +212,9 @@ std::shared_ptr<const DosConfig> LoadConfig()
         }
     }
     ApplyMountTable(ReadWholeFile(tablePath), *config);
+    // People edit the table by hand: say what was left out and why.
+    for (const std::string &problem : config->tableErrors)
+        std::fprintf(stderr, "dos: %s: ignored %s\n", tablePath.c_str(), problem.c_str());
     config->dosList = BuildDosList(*config);
     return config;
 }
