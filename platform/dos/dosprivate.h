@@ -111,6 +111,18 @@ std::string DisplayName(const char *hostName);
 
 // --- Locks ---------------------------------------------------------------
 
+// What one ExNext pass learns of its entries' attributes, in the drawer's
+// order; the next pass over the same drawer takes them from here while
+// the entries are unchanged (same object, same change time).
+struct AttributeMemo;
+struct AttributeScan {
+    std::shared_ptr<const AttributeMemo> previous;
+    std::shared_ptr<AttributeMemo> fresh;
+    size_t index = 0;
+    dev_t device = 0;   // the drawer's
+    ino_t inode = 0;
+};
+
 struct LockRecord {
     struct FileLock fileLock{};   // first: the BPTR points here
     DosLocation where;
@@ -120,6 +132,7 @@ struct LockRecord {
     bool exclusive = false;
     DIR *scan = nullptr;          // the drawer being walked by ExNext
     std::string scanPath;         // its host path, ending in "/"
+    AttributeScan attributes;     // of the pass under way
 };
 
 // The record behind a lock; null (IoErr ERROR_INVALID_LOCK) for a lock that
@@ -158,6 +171,12 @@ void ReadExtendedAttributes(const std::string &hostPath, char hspa[5], char *com
 // (info is the object's stat).
 void ReadExtendedAttributes(const std::string &hostPath, const struct stat &info, char hspa[5],
                             char *comment, size_t commentSize);
+// The same for the next entry of an ExNext pass (see AttributeScan).
+void BeginAttributeScan(AttributeScan &scan, dev_t device, ino_t inode);
+void ReadExtendedAttributes(AttributeScan &scan, const std::string &hostPath, const struct stat &info,
+                            char hspa[5], char *comment, size_t commentSize);
+void SkipAttributeScanEntry(AttributeScan &scan);   // an entry without attributes (a dangling link)
+void EndAttributeScan(AttributeScan &scan);
 
 void DateStampOfTime(time_t seconds, long nanoseconds, struct DateStamp &stamp);
 bool TimeOfDateStamp(const struct DateStamp &stamp, time_t &seconds, long &nanoseconds);

@@ -100,6 +100,7 @@ BOOL Examine(BPTR lock, struct FileInfoBlock *fileInfoBlock)
             closedir(record->scan);
             record->scan = nullptr;
         }
+        record->attributes = hosted::AttributeScan();
     }
     return hosted::ExamineLocation(where, fileInfoBlock) ? TRUE : FALSE;
 }
@@ -139,6 +140,7 @@ BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
             close(descriptor);
             return FALSE;
         }
+        hosted::BeginAttributeScan(record->attributes, record->device, record->inode);
     }
     int directoryFd = dirfd(record->scan);
     std::string &path = record->scanPath;
@@ -147,10 +149,12 @@ BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
         errno = 0;
         struct dirent *entry = readdir(record->scan);
         if (entry == nullptr) {
-            if (errno != 0)
+            if (errno != 0) {
                 FailErrno(errno, HostAction::Read);
-            else
+            } else {
+                hosted::EndAttributeScan(record->attributes);
                 Fail(ERROR_NO_MORE_ENTRIES);
+            }
             return FALSE;
         }
         const char *name = entry->d_name;
@@ -169,13 +173,14 @@ BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
             if (fstatat(directoryFd, name, &object, 0) == 0) {
                 info = object;
                 type = hosted::TypeOf(info);
-                hosted::ReadExtendedAttributes(path, info, hspa, comment, sizeof comment);
+                hosted::ReadExtendedAttributes(record->attributes, path, info, hspa, comment, sizeof comment);
             } else {
                 type = ST_SOFTLINK;
+                hosted::SkipAttributeScanEntry(record->attributes);
             }
         } else {
             type = hosted::TypeOf(info);
-            hosted::ReadExtendedAttributes(path, info, hspa, comment, sizeof comment);
+            hosted::ReadExtendedAttributes(record->attributes, path, info, hspa, comment, sizeof comment);
         }
         path.resize(base);
         hosted::FillFileInfo(fileInfoBlock, hosted::DisplayName(name), info, type, hspa, comment);

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <ctime>
 #include <cstring>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <unordered_map>
 
@@ -139,18 +141,112 @@ void Forget(const std::string &path)
 
 }  // namespace
 
+struct AttributeMemo {
+    struct Entry {
+        AttributeKey key;
+        char hspa[5];
+        std::string comment;
+    };
+    std::vector<Entry> entries;
+};
+
+namespace {
+
+constexpr size_t kMaxMemoDrawers = 32;
+
+std::map<std::pair<dev_t, ino_t>, std::shared_ptr<const AttributeMemo>> &Memos()
+{
+    static auto *memos = new std::map<std::pair<dev_t, ino_t>, std::shared_ptr<const AttributeMemo>>;
+    return *memos;
+}
+
+bool Trusted(const struct stat &info)
+{
+    struct timespec now;
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    return info.st_ctim.tv_nsec != 0 && now.tv_sec - info.st_ctim.tv_sec > 1;
+}
+
+void CopyOut(const char source[5], const std::string &text, char hspa[5], char *comment, size_t commentSize)
+{
+    std::memcpy(hspa, source, 5);
+    if (commentSize > 0) {
+        size_t keep = text.size() < commentSize - 1 ? text.size() : commentSize - 1;
+        std::memcpy(comment, text.data(), keep);
+        comment[keep] = 0;
+    }
+}
+
+}  // namespace
+
 void DropAttributeCache()
 {
     std::lock_guard<std::mutex> guard(CacheLock());
     Cache().clear();
+    Memos().clear();
+}
+
+void BeginAttributeScan(AttributeScan &scan, dev_t device, ino_t inode)
+{
+    scan.device = device;
+    scan.inode = inode;
+    scan.index = 0;
+    scan.fresh = std::make_shared<AttributeMemo>();
+    std::lock_guard<std::mutex> guard(CacheLock());
+    auto found = Memos().find({device, inode});
+    scan.previous = found != Memos().end() ? found->second : nullptr;
+}
+
+void ReadExtendedAttributes(AttributeScan &scan, const std::string &hostPath, const struct stat &info, char hspa[5],
+                            char *comment, size_t commentSize)
+{
+    AttributeKey key = KeyOf(info);
+    bool trusted = Trusted(info);
+    size_t index = scan.index++;
+    if (trusted && scan.previous && index < scan.previous->entries.size() &&
+        scan.previous->entries[index].key == key) {
+        const AttributeMemo::Entry &entry = scan.previous->entries[index];
+        CopyOut(entry.hspa, entry.comment, hspa, comment, commentSize);
+    } else {
+        ReadExtendedAttributes(hostPath, info, hspa, comment, commentSize);
+    }
+    if (scan.fresh) {
+        AttributeMemo::Entry entry;
+        // An entry that may still change is kept under a key nothing matches.
+        entry.key = trusted ? key : AttributeKey{0, 0, -1, -1};
+        std::memcpy(entry.hspa, hspa, 5);
+        entry.comment = commentSize > 0 ? comment : "";
+        scan.fresh->entries.push_back(std::move(entry));
+    }
+}
+
+void SkipAttributeScanEntry(AttributeScan &scan)
+{
+    scan.index++;
+    if (scan.fresh) {
+        AttributeMemo::Entry entry;
+        entry.key = AttributeKey{0, 0, -1, -1};
+        entry.hspa[0] = 0;
+        scan.fresh->entries.push_back(std::move(entry));
+    }
+}
+
+void EndAttributeScan(AttributeScan &scan)
+{
+    if (!scan.fresh)
+        return;
+    std::lock_guard<std::mutex> guard(CacheLock());
+    if (Memos().size() >= kMaxMemoDrawers && Memos().count({scan.device, scan.inode}) == 0)
+        Memos().clear();
+    Memos()[{scan.device, scan.inode}] = std::move(scan.fresh);
+    scan.fresh.reset();
+    scan.previous.reset();
 }
 
 void ReadExtendedAttributes(const std::string &hostPath, const struct stat &info, char hspa[5], char *comment,
                             size_t commentSize)
 {
-    struct timespec now;
-    clock_gettime(CLOCK_REALTIME_COARSE, &now);
-    bool trusted = info.st_ctim.tv_nsec != 0 && now.tv_sec - info.st_ctim.tv_sec > 1;
+    bool trusted = Trusted(info);
     AttributeKey key = KeyOf(info);
     if (trusted) {
         std::lock_guard<std::mutex> guard(CacheLock());

@@ -5,6 +5,7 @@
 #include <sys/xattr.h>
 
 #include <chrono>
+#include <map>
 #include <thread>
 
 namespace {
@@ -163,6 +164,35 @@ TEST_F(DosTest, ChangesMadeBehindDossBackAreSeen)
     EXPECT_EQ(ProtectionOf("f") & FIBF_ARCHIVE, FIBF_ARCHIVE);
     ASSERT_EQ(removexattr(Host("f").c_str(), "user.amiga_protection"), 0);
     EXPECT_EQ(ProtectionOf("f") & FIBF_ARCHIVE, 0);
+}
+
+TEST_F(DosTest, ADrawerReadAgainShowsWhatChangedSinceAndNothingStale)
+{
+    mkdir(Host("d").c_str(), 0755);
+    for (const char *name : {"a", "b", "c"})
+        dostest::WriteHostFile(Host(std::string("d/") + name), name);
+    ASSERT_EQ(setxattr(Host("d/a").c_str(), "user.xdg.comment", "first", 5, 0), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+    auto pass = [] {
+        std::map<std::string, std::string> comments;
+        BPTR lock = Lock("d", SHARED_LOCK);
+        struct FileInfoBlock fib;
+        Examine(lock, &fib);
+        while (ExNext(lock, &fib))
+            comments[fib.fib_FileName] = fib.fib_Comment;
+        UnLock(lock);
+        return comments;
+    };
+    std::map<std::string, std::string> first = pass();
+    EXPECT_EQ(first["a"], "first");
+    EXPECT_EQ(first["b"], "");
+    EXPECT_EQ(pass(), first);   // read again: the same
+    ASSERT_EQ(setxattr(Host("d/b").c_str(), "user.xdg.comment", "later", 5, 0), 0);
+    ASSERT_EQ(removexattr(Host("d/a").c_str(), "user.xdg.comment"), 0);
+    std::map<std::string, std::string> second = pass();
+    EXPECT_EQ(second["a"], "");
+    EXPECT_EQ(second["b"], "later");
+    EXPECT_EQ(second["c"], "");
 }
 
 }  // namespace
