@@ -225,8 +225,8 @@ private:
 
 BENCHMARK(DosScan)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(HostScan)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(DosCopy)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true)->UseRealTime();
-BENCHMARK(HostCp)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true)->UseRealTime();
+BENCHMARK(DosCopy)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(9)->ReportAggregatesOnly(true)->UseRealTime();
+BENCHMARK(HostCp)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(9)->ReportAggregatesOnly(true)->UseRealTime();
 
 int main(int argc, char **argv)
 {
