@@ -169,6 +169,38 @@ LONG IntuiTextLength(const struct IntuiText *iText);
 /* Draws a chain of borders: each a polyline of Count points. */
 void DrawBorder(struct RastPort *rp, const struct Border *border, LONG left, LONG top);
 
+/* --- Requesters built by the system ---------------------------------------- */
+
+/* Asks a question and waits: a "System Request" window over the window
+   (NULL: on the default public screen) with the body's lines, the positive
+   button at the left and the negative one at the right (only the negative
+   one without posText). Return answers positive, Escape negative; pFlag and
+   nFlag are IDCMP classes that answer too. TRUE for the positive answer,
+   FALSE for the negative one and when nothing can be shown. The window's
+   own messages wait meanwhile. width and height are ignored here: the
+   requester sizes itself. */
+BOOL AutoRequest(struct Window *window, const struct IntuiText *body, const struct IntuiText *posText,
+                 const struct IntuiText *negText, ULONG pFlag, ULONG nFlag, ULONG width, ULONG height);
+
+/* AutoRequest's window without the wait: answer it with SysReqHandler,
+   close it with FreeSysRequest. NULL when it cannot be opened. */
+struct Window *BuildSysRequest(struct Window *window, const struct IntuiText *body, const struct IntuiText *posText,
+                               const struct IntuiText *negText, ULONG flags, UWORD width, UWORD height);
+
+/* A requester from an EasyStruct: es_TextFormat (lines split at line feeds)
+   and es_GadgetFormat (labels split at "|") formatted with args. Returns 1
+   for the leftmost button, 2, 3 ... and 0 for the rightmost; -1 when a
+   class of *idcmpPtr arrived (stored there). 0 when nothing can be shown.
+   Where this host differs: args is an array of IPTR, one per conversion. */
+LONG EasyRequestArgs(struct Window *window, const struct EasyStruct *easyStruct, ULONG *idcmpPtr, const APTR args);
+struct Window *BuildEasyRequestArgs(struct Window *window, const struct EasyStruct *easyStruct, ULONG idcmp,
+                                    const APTR args);
+
+/* Answers of a built requester: as EasyRequestArgs, or -2 with waitInput
+   FALSE when nothing has happened. */
+LONG SysReqHandler(struct Window *window, ULONG *idcmpPtr, BOOL waitInput);
+void FreeSysRequest(struct Window *window);
+
 /* --- Preferences and time -------------------------------------------------- */
 
 /* Copies the first `size` bytes of the current preferences. The
@@ -237,6 +269,23 @@ inline struct Window *OpenWindowTags(const struct NewWindow *newWindow, Items...
     static_assert(sizeof...(Items) % 2 == 1, "tags come in pairs and end with TAG_DONE");
     intuition_tags::List<sizeof...(Items)> list(items...);
     return OpenWindowTagList(newWindow, list.items);
+}
+
+/* EasyRequest(window, &es, &idcmp, "name", 42L): the arguments become one
+   IPTR each, as EasyRequestArgs takes them. */
+template <typename... Args>
+inline LONG EasyRequest(struct Window *window, const struct EasyStruct *easyStruct, ULONG *idcmpPtr, Args... args)
+{
+    IPTR words[] = {intuition_tags::ToData(args)..., 0};
+    return EasyRequestArgs(window, easyStruct, idcmpPtr, words);
+}
+
+template <typename... Args>
+inline struct Window *BuildEasyRequest(struct Window *window, const struct EasyStruct *easyStruct, ULONG idcmp,
+                                       Args... args)
+{
+    IPTR words[] = {intuition_tags::ToData(args)..., 0};
+    return BuildEasyRequestArgs(window, easyStruct, idcmp, words);
 }
 
 template <typename... Items>
