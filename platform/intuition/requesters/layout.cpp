@@ -77,10 +77,10 @@ SysRequestLayout LayoutSysRequest(struct TextFont *font, const std::vector<std::
     Measure measure(font);
     const LONG y = font != nullptr ? std::max<LONG>(font->tf_YSize, 1) : 8;
     const LONG x = font != nullptr ? std::max<LONG>(font->tf_XSize, 1) : 8;
-    const LONG margin = std::max<LONG>(y * 3 / 4, 6);
-    const LONG padding = std::max<LONG>(y / 2, 4);
+    const LONG margin = std::max<LONG>(y, 8);
+    const LONG padding = std::max<LONG>(y * 3 / 4, 6);
     const LONG pitch = y + 3;
-    const LONG buttonHeight = y + 8;
+    const LONG buttonHeight = y + y / 2 + 4;
     const LONG gap = 2 * x;
 
     SysRequestLayout layout;
