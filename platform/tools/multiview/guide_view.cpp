@@ -1,0 +1,484 @@
+// tools/multiview/guide_view.cpp: showing a help document's nodes, its bar of buttons, its link buttons, and moving between nodes.
+#include "guide_view.h"
+
+#include "guide_layout.h"
+
+#include <intuition/gadgetclass.h>
+#include <intuition/imageclass.h>
+#include <proto/graphics.h>
+#include <proto/intuition.h>
+
+#include <cstring>
+
+namespace hosted::multiview {
+
+namespace {
+
+constexpr const char *kButtonLabels[5] = {"Contents", "Index", "Retrace", "Browse <", "Browse >"};
+constexpr LONG kButtonGap = 4;
+constexpr LONG kBarPadding = 5;
+constexpr LONG kPreferredColumns = 80;
+constexpr LONG kPreferredLines = 34;
+constexpr LONG kUnbounded = 1 << 28;
+// Gadget ids are words: links past this many in one node are drawn but
+// cannot be clicked.
+constexpr LONG kMaxLinkButtons = 0xFFFF - IdFirstLink;
+
+std::string Trimmed(const std::string &text)
+{
+    std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string::npos)
+        return std::string();
+    std::size_t end = text.find_last_not_of(' ');
+    return text.substr(begin, end - begin + 1);
+}
+
+LONG RightEdge(const std::vector<StyledLine> &lines)
+{
+    LONG right = 0;
+    for (const StyledLine &line : lines) {
+        if (!line.spans.empty()) {
+            const StyledSpan &last = line.spans.back();
+            if (last.x + last.width > right)
+                right = last.x + last.width;
+        }
+    }
+    return right;
+}
+
+}  // namespace
+
+GuideView::GuideView(GuideDocument document, const Look &look) : document_(std::move(document)), look_(look)
+{
+    InitRastPort(&measurePort_);
+    SetFont(&measurePort_, look_.font);
+    node_ = document_.MainNode();
+}
+
+GuideView::~GuideView()
+{
+    for (struct Gadget *g : links_)
+        DisposeObject(g);
+    for (struct Gadget *g : buttons_)
+        DisposeObject(g);
+    DisposeObject(frame_);
+}
+
+std::string GuideView::Title() const
+{
+    if (node_ >= 0 && !document_.nodes[static_cast<std::size_t>(node_)].title.empty())
+        return document_.nodes[static_cast<std::size_t>(node_)].title;
+    return document_.database;
+}
+
+void GuideView::PreferredSize(LONG &width, LONG &height)
+{
+    MeasureText measure = [this](const std::string &text, UBYTE style) {
+        return SpanWidth(&measurePort_, text, style);
+    };
+    // As wide as the widest node wants, within reason, and as high as the
+    // tallest needs at that width.
+    LONG widest = 0;
+    for (const GuideNode &node : document_.nodes) {
+        LONG right = RightEdge(LayoutLines(node.lines, kUnbounded, measure));
+        if (right > widest)
+            widest = right;
+    }
+    LONG roomy = kPreferredColumns * look_.xSize;
+    width = 2 * kMarginLeft + (widest < roomy ? widest : roomy);
+    if (width < MinimumWidth())
+        width = MinimumWidth();
+    std::size_t tallest = 1;
+    for (const GuideNode &node : document_.nodes) {
+        std::size_t rows = LayoutLines(node.lines, width - 2 * kMarginLeft, measure).size();
+        if (rows > tallest)
+            tallest = rows;
+    }
+    if (tallest > static_cast<std::size_t>(kPreferredLines))
+        tallest = static_cast<std::size_t>(kPreferredLines);
+    height = 2 * kMarginTop + static_cast<LONG>(tallest) * LineHeight();
+}
+
+LONG GuideView::BarHeight() const
+{
+    return ButtonHeight() + 2 * kBarPadding + 1;
+}
+
+LONG GuideView::ButtonWidth(const char *label) const
+{
+    return TextLength(&measurePort_, label, static_cast<ULONG>(std::strlen(label))) + 2 * look_.xSize;
+}
+
+LONG GuideView::MinimumWidth() const
+{
+    LONG width = 2 * (kBarPadding + 1);
+    for (UWORD i = 0; i < 5; i++) {
+        if (IdContents + i != IdIndex || HasIndex())
+            width += ButtonWidth(kButtonLabels[i]) + kButtonGap;
+    }
+    return width;
+}
+
+LONG GuideView::TopSourceLine() const
+{
+    if (shownTop_ < lines_.size())
+        return lines_[static_cast<std::size_t>(shownTop_)].sourceLine;
+    return 0;
+}
+
+void GuideView::Layout(LONG width, LONG height, ScrollAxis &horizontal, ScrollAxis &vertical)
+{
+    const bool nodeChanged = laidNode_ != node_;
+    LONG keep = -1;
+    if (pendingLine_ >= 0) {
+        keep = pendingLine_;
+        pendingLine_ = -1;
+    } else if (!nodeChanged && laidWidth_ != width && vertical.top < lines_.size()) {
+        // A new width wraps the lines anew: the same text stays at the top.
+        keep = lines_[static_cast<std::size_t>(vertical.top)].sourceLine;
+    }
+    if (nodeChanged || laidWidth_ != width) {
+        MeasureText measure = [this](const std::string &text, UBYTE style) {
+            return SpanWidth(&measurePort_, text, style);
+        };
+        static const std::vector<StyledLine> kNone;
+        const std::vector<StyledLine> &source =
+            node_ >= 0 ? document_.nodes[static_cast<std::size_t>(node_)].lines : kNone;
+        lines_ = LayoutLines(source, width - 2 * kMarginLeft, measure);
+        laidNode_ = node_;
+        laidWidth_ = width;
+        if (nodeChanged)
+            vertical.top = 0;
+    }
+    if (keep >= 0) {
+        std::size_t top = 0;
+        while (top + 1 < lines_.size() && lines_[top].sourceLine < keep)
+            top++;
+        vertical.top = top;
+    }
+    vertical.unit = LineHeight();
+    vertical.total = lines_.size();
+    LONG rows = (height - kMarginTop) / LineHeight();
+    vertical.visible = static_cast<UQUAD>(rows > 1 ? rows : 1);
+    vertical.step = 1;
+    horizontal.unit = 1;
+    horizontal.total = static_cast<UQUAD>(width);
+    horizontal.visible = static_cast<UQUAD>(width);
+    horizontal.top = 0;
+    horizontal.step = 1;
+}
+
+void GuideView::Paint(struct RastPort *rp, LONG width, LONG height, const ScrollAxis &horizontal,
+                      const ScrollAxis &vertical)
+{
+    (void)horizontal;
+    SetAPen(rp, look_.pens.paper);
+    SetDrMd(rp, JAM2);
+    RectFill(rp, 0, 0, width - 1, height - 1);
+    shownTop_ = vertical.top;
+    shownRows_ = 0;
+    for (UQUAD row = 0; row < vertical.visible && vertical.top + row < lines_.size(); row++) {
+        const StyledLine &line = lines_[static_cast<std::size_t>(vertical.top + row)];
+        PaintLine(rp, line, look_.pens, kMarginLeft, kMarginTop + static_cast<LONG>(row) * LineHeight(),
+                  LineHeight(), 2 + look_.baseline);
+        shownRows_ = row + 1;
+    }
+}
+
+std::vector<std::string> GuideView::ShownText(const ScrollAxis &horizontal, const ScrollAxis &vertical)
+{
+    (void)horizontal;
+    std::vector<std::string> text;
+    if (!message_.empty())
+        text.push_back(message_);
+    for (UQUAD row = 0; row < vertical.visible && vertical.top + row < lines_.size(); row++)
+        text.push_back(PlainText(lines_[static_cast<std::size_t>(vertical.top + row)]));
+    return text;
+}
+
+bool GuideView::Opened(ViewerWindow &window)
+{
+    struct Window *w = window.Window();
+    frame_ = static_cast<struct Image *>(NewObject(nullptr, FRAMEICLASS, IA_FrameType, FRAME_BUTTON, TAG_DONE));
+    if (frame_ == nullptr)
+        return false;
+    LONG x = w->BorderLeft + kBarPadding + 1;
+    const LONG y = w->BorderTop + kBarPadding;
+    struct Gadget *previous = nullptr;
+    struct Gadget *first = nullptr;
+    UWORD count = 0;
+    for (UWORD i = 0; i < 5; i++) {
+        if (IdContents + i == IdIndex && !HasIndex())
+            continue;   // a document without an index gets no Index button
+        const char *label = kButtonLabels[i];
+        LONG width = ButtonWidth(label);
+        buttons_[i] = static_cast<struct Gadget *>(NewObject(
+            nullptr, FRBUTTONCLASS, GA_ID, IdContents + i, GA_Text, label, GA_Image, frame_, GA_RelVerify, TRUE,
+            GA_Left, x, GA_Top, y, GA_Width, width, GA_Height, ButtonHeight(), GA_DrawInfo, look_.drawInfo,
+            GA_Previous, previous, TAG_DONE));
+        if (buttons_[i] == nullptr)
+            return false;
+        if (first == nullptr)
+            first = buttons_[i];
+        previous = buttons_[i];
+        count++;
+        x += width + kButtonGap;
+    }
+    barTextLeft_ = x + 2 * kButtonGap;
+    AddGList(w, first, static_cast<ULONG>(~0), count, nullptr);
+    UpdateButtons(window);
+    return true;
+}
+
+void GuideView::PaintBar(ViewerWindow &window)
+{
+    struct Window *w = window.Window();
+    struct RastPort *rp = w->RPort;
+    const LONG left = w->BorderLeft;
+    const LONG top = w->BorderTop;
+    const LONG right = w->Width - w->BorderRight - 1;
+    const LONG bottom = top + BarHeight() - 1;
+    if (right < left)
+        return;
+    SetDrMd(rp, JAM2);
+    SetAPen(rp, look_.pens.linkFace);
+    RectFill(rp, left, top, right, bottom - 1);
+    SetAPen(rp, look_.pens.dim);
+    RectFill(rp, left, bottom, right, bottom);
+    if (!message_.empty() && right - 4 > barTextLeft_) {
+        SetFont(rp, look_.font);
+        struct TextExtent extent;
+        ULONG fits = TextFit(rp, message_.data(), static_cast<ULONG>(message_.size()), &extent, nullptr, 1,
+                             static_cast<ULONG>(right - 4 - barTextLeft_), static_cast<ULONG>(look_.fontHeight + 1));
+        SetAPen(rp, look_.pens.text);
+        SetDrMd(rp, JAM1);
+        Move(rp, barTextLeft_, top + (BarHeight() - 1 - look_.fontHeight) / 2 + look_.baseline);
+        Text(rp, message_.data(), fits);
+    }
+    for (struct Gadget *g : buttons_) {
+        if (g != nullptr)
+            RefreshGList(g, w, nullptr, 1);
+    }
+}
+
+void GuideView::RemoveLinks(ViewerWindow &window)
+{
+    if (!links_.empty()) {
+        RemoveGList(window.Window(), links_[0], static_cast<LONG>(links_.size()));
+        for (struct Gadget *g : links_)
+            DisposeObject(g);
+    }
+    links_.clear();
+    faces_.clear();
+}
+
+void GuideView::Shown(ViewerWindow &window)
+{
+    RemoveLinks(window);
+    struct IClass *linkClass = LinkButtonClass();
+    if (linkClass == nullptr)
+        return;
+    const LONG pageRight = window.PageLeft() + window.PageWidth();
+    struct Gadget *previous = nullptr;
+    for (UQUAD row = 0; row < shownRows_; row++) {
+        const StyledLine &line = lines_[static_cast<std::size_t>(shownTop_ + row)];
+        for (const StyledSpan &span : line.spans) {
+            if (span.role != SpanRole::Link || span.link < 0 || span.link >= kMaxLinkButtons)
+                continue;
+            LONG x = window.PageLeft() + kMarginLeft + span.x;
+            LONG y = window.PageTop() + kMarginTop + static_cast<LONG>(row) * LineHeight();
+            LONG width = x + span.width > pageRight ? pageRight - x : span.width;
+            if (width <= 0)
+                continue;
+            LinkFace face;
+            face.label = span.text;
+            face.name = Trimmed(span.text);
+            face.style = span.style;
+            face.pens = look_.pens;
+            face.font = look_.font;
+            face.baseline = 2 + look_.baseline;
+            faces_.push_back(std::move(face));
+            LinkFace &kept = faces_.back();
+            auto *g = static_cast<struct Gadget *>(
+                NewObject(linkClass, nullptr, GA_ID, IdFirstLink + span.link, GA_Left, x, GA_Top, y, GA_Width, width,
+                          GA_Height, LineHeight(), GA_Text, kept.name.c_str(), GA_UserData, &kept, GA_RelVerify,
+                          TRUE, GA_Previous, previous, TAG_DONE));
+            if (g == nullptr) {
+                faces_.pop_back();
+                continue;   // drawn on the page all the same, only not clickable
+            }
+            links_.push_back(g);
+            previous = g;
+        }
+    }
+    if (links_.empty())
+        return;
+    AddGList(window.Window(), links_[0], static_cast<ULONG>(~0), static_cast<LONG>(links_.size()), nullptr);
+    RefreshGList(links_[0], window.Window(), nullptr, static_cast<LONG>(links_.size()));
+}
+
+void GuideView::Closing(ViewerWindow &window)
+{
+    RemoveLinks(window);
+    for (struct Gadget *g : buttons_) {
+        if (g != nullptr)
+            RemoveGList(window.Window(), g, 1);
+    }
+}
+
+LONG GuideView::ContentsNode() const
+{
+    if (node_ >= 0) {
+        LONG toc = document_.FindNode(document_.nodes[static_cast<std::size_t>(node_)].toc);
+        if (toc >= 0)
+            return toc;
+    }
+    LONG toc = document_.FindNode(document_.toc);
+    return toc >= 0 ? toc : document_.MainNode();
+}
+
+LONG GuideView::PreviousNode() const
+{
+    if (node_ < 0)
+        return -1;
+    const GuideNode &node = document_.nodes[static_cast<std::size_t>(node_)];
+    if (!node.prev.empty()) {
+        LONG prev = document_.FindNode(node.prev);
+        if (prev >= 0)
+            return prev;
+    }
+    return node_ - 1;
+}
+
+LONG GuideView::NextNode() const
+{
+    if (node_ < 0)
+        return -1;
+    const GuideNode &node = document_.nodes[static_cast<std::size_t>(node_)];
+    if (!node.next.empty()) {
+        LONG next = document_.FindNode(node.next);
+        if (next >= 0)
+            return next;
+    }
+    return node_ + 1 < static_cast<LONG>(document_.nodes.size()) ? node_ + 1 : -1;
+}
+
+void GuideView::UpdateButtons(ViewerWindow &window)
+{
+    const bool disabled[5] = {
+        ContentsNode() < 0,
+        document_.FindNode(document_.index) < 0,
+        history_.empty(),
+        PreviousNode() < 0,
+        NextNode() < 0,
+    };
+    for (int i = 0; i < 5; i++) {
+        struct Gadget *g = buttons_[i];
+        if (g != nullptr && ((g->Flags & GFLG_DISABLED) != 0) != disabled[i])
+            SetGadgetAttrs(g, window.Window(), nullptr, GA_Disabled, disabled[i] ? TRUE : FALSE, TAG_DONE);
+    }
+}
+
+void GuideView::GoTo(ViewerWindow &window, LONG node, LONG line, bool remember)
+{
+    if (node < 0 || node >= static_cast<LONG>(document_.nodes.size()))
+        return;
+    if (remember && node_ >= 0)
+        history_.push_back({node_, TopSourceLine()});
+    node_ = node;
+    pendingLine_ = line >= 0 ? line : 0;
+    bool hadMessage = !message_.empty();
+    message_.clear();
+    UpdateButtons(window);
+    if (hadMessage)
+        PaintBar(window);
+    window.Relayout();
+}
+
+void GuideView::Retrace(ViewerWindow &window)
+{
+    if (history_.empty())
+        return;
+    Place place = history_.back();
+    history_.pop_back();
+    GoTo(window, place.node, place.line, false);
+}
+
+void GuideView::Say(ViewerWindow &window, std::string message)
+{
+    message_ = std::move(message);
+    PaintBar(window);
+    window.Show();
+}
+
+void GuideView::Follow(ViewerWindow &window, LONG index)
+{
+    if (node_ < 0)
+        return;
+    const GuideNode &node = document_.nodes[static_cast<std::size_t>(node_)];
+    if (index < 0 || index >= static_cast<LONG>(node.links.size()))
+        return;
+    const GuideLink link = node.links[static_cast<std::size_t>(index)];
+    switch (link.action) {
+    case LinkAction::Node: {
+        LONG target = document_.FindNode(link.target);
+        if (target < 0)
+            Say(window, "There is no node \"" + link.target + "\" in this document.");
+        else
+            GoTo(window, target, link.line, true);
+        break;
+    }
+    case LinkAction::Command:
+        Say(window, "Commands in documents are not run: " + link.target);
+        break;
+    case LinkAction::Script:
+        Say(window, "Scripts in documents are not run: " + link.target);
+        break;
+    case LinkAction::Beep:
+        DisplayBeep(look_.screen);
+        break;
+    case LinkAction::Close:
+        window.Close();
+        break;
+    case LinkAction::Unknown:
+        Say(window, "This link cannot be followed (\"" + link.target + "\").");
+        break;
+    }
+}
+
+void GuideView::GadgetUp(ViewerWindow &window, UWORD id)
+{
+    switch (id) {
+    case IdContents:
+        GoTo(window, ContentsNode(), 0, true);
+        break;
+    case IdIndex:
+        GoTo(window, document_.FindNode(document_.index), 0, true);
+        break;
+    case IdRetrace:
+        Retrace(window);
+        break;
+    case IdBrowsePrevious:
+        GoTo(window, PreviousNode(), 0, true);
+        break;
+    case IdBrowseNext:
+        GoTo(window, NextNode(), 0, true);
+        break;
+    default:
+        if (id >= IdFirstLink)
+            Follow(window, id - IdFirstLink);
+        break;
+    }
+}
+
+bool GuideView::Key(ViewerWindow &window, UWORD rawKey, UWORD qualifier)
+{
+    (void)qualifier;
+    if (rawKey == RAWKEY_BACKSPACE) {
+        Retrace(window);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace hosted::multiview
