@@ -29,36 +29,36 @@ FrameMetrics MetricsOf(const struct DrawInfo *drawInfo)
     return m;
 }
 
-FrameLayout LayoutFrame(const FrameSpec &spec, const FrameMetrics &metrics)
+FrameLayout LayoutFrame(const FrameStyle &style, const FrameMetrics &metrics)
 {
     FrameLayout f;
-    if (spec.borderless)
+    if (style.borderless)
         return f;
     f.left = metrics.plainBorder;
-    f.top = spec.titleBar ? metrics.titleHeight : metrics.plainBorder;
-    f.right = spec.size && spec.sizeRight ? metrics.sizeWidth : metrics.plainBorder;
-    f.bottom = spec.size && spec.sizeBottom ? metrics.sizeHeight : metrics.plainBorder;
-    LONG w = spec.width;
-    LONG h = spec.height;
+    f.top = style.titleBar ? metrics.titleHeight : metrics.plainBorder;
+    f.right = style.size && style.sizeRight ? metrics.sizeWidth : metrics.plainBorder;
+    f.bottom = style.size && style.sizeBottom ? metrics.sizeHeight : metrics.plainBorder;
+    LONG w = style.width;
+    LONG h = style.height;
     LONG titleLeft = 0;
     LONG titleRight = w;
-    if (spec.titleBar) {
-        if (spec.close) {
+    if (style.titleBar) {
+        if (style.close) {
             f.close = BoxAt(0, 0, std::min(metrics.closeWidth, w), f.top);
             titleLeft = f.close.x1;
         }
-        if (spec.depth) {
+        if (style.depth) {
             f.depth = BoxAt(std::max<LONG>(titleLeft, w - metrics.depthWidth), 0, 0, f.top);
             f.depth.x1 = w;
             titleRight = f.depth.x0;
         }
-        if (spec.drag && titleRight > titleLeft)
+        if (style.drag && titleRight > titleLeft)
             f.drag = Box{titleLeft, 0, titleRight, f.top};
-        f.titleText = Box{titleLeft + (spec.close ? 4 : 6), 0, titleRight - 4, f.top};
+        f.titleText = Box{titleLeft + (style.close ? 4 : 6), 0, titleRight - 4, f.top};
     }
-    if (spec.size) {
-        LONG sw = spec.sizeRight ? f.right : metrics.sizeWidth;
-        LONG sh = spec.sizeBottom ? f.bottom : metrics.sizeHeight;
+    if (style.size) {
+        LONG sw = style.sizeRight ? f.right : metrics.sizeWidth;
+        LONG sh = style.sizeBottom ? f.bottom : metrics.sizeHeight;
         f.size = Box{std::max<LONG>(0, w - sw), std::max<LONG>(f.top, h - sh), w, h};
     }
     return f;
@@ -143,15 +143,15 @@ void PaintDepthGlyph(struct RastPort *rp, const Box &box, UWORD pen, UWORD faceP
     Outline(rp, pen, front);
 }
 
-void PaintFrame(struct RastPort *rp, const FrameSpec &spec, const FrameLayout &f, struct TextFont *font)
+void PaintFrame(struct RastPort *rp, const FrameStyle &style, const FrameLayout &f, struct TextFont *font)
 {
-    if (spec.borderless || spec.width <= 0 || spec.height <= 0)
+    if (style.borderless || style.width <= 0 || style.height <= 0)
         return;
-    const LONG w = spec.width;
-    const LONG h = spec.height;
-    const UWORD bar = spec.active ? PenAccent : PenFrame;
-    const UWORD ink = spec.active ? PenShine : PenText;
-    const UWORD outline = spec.active ? PenAccentDark : PenShadow;
+    const LONG w = style.width;
+    const LONG h = style.height;
+    const UWORD bar = style.active ? PenAccent : PenFrame;
+    const UWORD ink = style.active ? PenShine : PenText;
+    const UWORD outline = style.active ? PenAccentDark : PenShadow;
     SetDrMd(rp, JAM2);
     // Borders and title bar, then the outline around everything.
     Fill(rp, bar, 0, 0, w - 1, f.top - 1);
@@ -163,37 +163,37 @@ void PaintFrame(struct RastPort *rp, const FrameSpec &spec, const FrameLayout &f
     if (f.left > 1 && f.right > 1 && f.bottom > 1 && f.top > 1)
         Outline(rp, PenShadow, Box{f.left - 1, f.top - 1, w - f.right + 1, h - f.bottom + 1});
 
-    const UWORD pressed = spec.active ? PenAccentDark : PenShadow;
+    const UWORD pressed = style.active ? PenAccentDark : PenShadow;
     if (!f.close.Empty()) {
         Box inner{f.close.x0 + 1, f.close.y0 + 1, f.close.x1, f.close.y1};
-        if (spec.pressed == PartClose)
+        if (style.pressed == PartClose)
             Fill(rp, pressed, inner.x0, inner.y0, inner.x1 - 1, inner.y1 - 1);
         PaintCloseGlyph(rp, inner, ink);
     }
     if (!f.depth.Empty()) {
         Box inner{f.depth.x0, f.depth.y0 + 1, f.depth.x1 - 1, f.depth.y1};
-        if (spec.pressed == PartDepth)
+        if (style.pressed == PartDepth)
             Fill(rp, pressed, inner.x0, inner.y0, inner.x1 - 1, inner.y1 - 1);
-        PaintDepthGlyph(rp, inner, ink, spec.pressed == PartDepth ? pressed : bar);
+        PaintDepthGlyph(rp, inner, ink, style.pressed == PartDepth ? pressed : bar);
     }
     if (!f.size.Empty()) {
         Box inner{f.size.x0, f.size.y0, f.size.x1 - 1, f.size.y1 - 1};
-        if (spec.pressed == PartSize)
+        if (style.pressed == PartSize)
             Fill(rp, PenShadow, inner.x0, inner.y0, inner.x1 - 1, inner.y1 - 1);
         PaintSizeGlyph(rp, inner, PenText, PenShine);
     }
-    if (spec.titleBar && spec.title != nullptr && font != nullptr && !f.titleText.Empty()) {
+    if (style.titleBar && style.title != nullptr && font != nullptr && !f.titleText.Empty()) {
         SetFont(rp, font);
         struct TextExtent extent;
-        ULONG length = static_cast<ULONG>(std::strlen(spec.title));
-        ULONG fits = TextFit(rp, spec.title, length, &extent, nullptr, 1,
+        ULONG length = static_cast<ULONG>(std::strlen(style.title));
+        ULONG fits = TextFit(rp, style.title, length, &extent, nullptr, 1,
                              static_cast<ULONG>(f.titleText.Width()), static_cast<ULONG>(font->tf_YSize + 1));
         if (fits > 0) {
             SetAPen(rp, ink);
             SetDrMd(rp, JAM1);
             LONG y = (f.top - font->tf_YSize + 1) / 2 + font->tf_Baseline;
             Move(rp, f.titleText.x0, y);
-            Text(rp, spec.title, fits);
+            Text(rp, style.title, fits);
         }
     }
 }

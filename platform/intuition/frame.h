@@ -26,7 +26,7 @@ struct FrameMetrics {
 FrameMetrics MetricsOf(const struct DrawInfo *drawInfo);
 
 // What a frame has and how it is shown.
-struct FrameSpec {
+struct FrameStyle {
     LONG width = 0;
     LONG height = 0;
     bool borderless = false;
@@ -51,7 +51,7 @@ struct FrameLayout {
     Box titleText;                                    // where the title may be drawn
 };
 
-FrameLayout LayoutFrame(const FrameSpec &spec, const FrameMetrics &metrics);
+FrameLayout LayoutFrame(const FrameStyle &style, const FrameMetrics &metrics);
 
 // The part of the frame at a window position (PartNone for the inside and
 // for plain borders).
@@ -59,7 +59,7 @@ FramePart PartAt(const FrameLayout &layout, LONG x, LONG y);
 
 // Paints the frame into a rastport whose (0,0) is the window's top left
 // corner, in the screen's pens (look.h). The inside is left alone.
-void PaintFrame(struct RastPort *rp, const FrameSpec &spec, const FrameLayout &layout,
+void PaintFrame(struct RastPort *rp, const FrameStyle &style, const FrameLayout &layout,
                 struct TextFont *font);
 
 // The glyph of a depth gadget (two overlapping windows) in a box, in a

@@ -53,7 +53,7 @@ struct WindowRecord {
     struct Layer layer{};
     struct RastPort rastPort{};
     struct BitMap *backing = nullptr;   // the window's pixels, borders included
-    FrameSpec frame;                    // what its frame has (size and state filled when painted)
+    FrameStyle frame;                    // what its frame has (size and state filled when painted)
     FrameLayout parts;                  // where the frame's parts lie
     struct MsgPort *ownedPort = nullptr;// the UserPort intuition made, if it did
     bool publicLock = false;            // holds a lock on its public screen

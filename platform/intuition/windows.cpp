@@ -125,24 +125,24 @@ ScreenRecord *ChooseScreen(WindowParams &p, bool &publicLock)
     return State().defaultScreen;
 }
 
-FrameSpec SpecOf(const WindowParams &p)
+FrameStyle StyleOf(const WindowParams &p)
 {
-    FrameSpec spec;
+    FrameStyle style;
     ULONG f = p.flags;
-    spec.borderless = (f & WFLG_BORDERLESS) != 0;
+    style.borderless = (f & WFLG_BORDERLESS) != 0;
     bool backdrop = (f & WFLG_BACKDROP) != 0;
-    spec.close = (f & WFLG_CLOSEGADGET) != 0;
-    spec.depth = (f & WFLG_DEPTHGADGET) != 0 && !backdrop;
-    spec.drag = (f & WFLG_DRAGBAR) != 0 && !backdrop;
-    spec.size = (f & WFLG_SIZEGADGET) != 0;
-    spec.titleBar = spec.close || spec.depth || spec.drag || p.title != nullptr;
+    style.close = (f & WFLG_CLOSEGADGET) != 0;
+    style.depth = (f & WFLG_DEPTHGADGET) != 0 && !backdrop;
+    style.drag = (f & WFLG_DRAGBAR) != 0 && !backdrop;
+    style.size = (f & WFLG_SIZEGADGET) != 0;
+    style.titleBar = style.close || style.depth || style.drag || p.title != nullptr;
     bool right = (f & WFLG_SIZEBRIGHT) != 0;
     bool bottom = (f & WFLG_SIZEBBOTTOM) != 0;
     // Without a choice the sizing gadget widens both borders, so that
     // scrollers fit in the right border and in the bottom one.
-    spec.sizeRight = right || !bottom;
-    spec.sizeBottom = bottom || !right;
-    return spec;
+    style.sizeRight = right || !bottom;
+    style.sizeBottom = bottom || !right;
+    return style;
 }
 
 // Releases what a half-made or closing window holds.
@@ -251,7 +251,7 @@ struct Window *OpenWindowTagList(const struct NewWindow *newWindow, const struct
     auto *w = new WindowRecord;
     w->screen = s;
     w->publicLock = publicLock;
-    w->frame = SpecOf(p);
+    w->frame = StyleOf(p);
     FrameLayout borders = LayoutFrame(w->frame, s->metrics);
     const LONG bordersX = borders.left + borders.right;
     const LONG bordersY = borders.top + borders.bottom;

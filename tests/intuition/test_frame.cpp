@@ -15,7 +15,7 @@ namespace {
 using hosted::Box;
 using hosted::FrameLayout;
 using hosted::FrameMetrics;
-using hosted::FrameSpec;
+using hosted::FrameStyle;
 
 FrameMetrics Metrics()
 {
@@ -29,13 +29,13 @@ FrameMetrics Metrics()
     return m;
 }
 
-FrameSpec Full(LONG width, LONG height)
+FrameStyle Full(LONG width, LONG height)
 {
-    FrameSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.titleBar = spec.close = spec.depth = spec.size = spec.drag = true;
-    return spec;
+    FrameStyle style;
+    style.width = width;
+    style.height = height;
+    style.titleBar = style.close = style.depth = style.size = style.drag = true;
+    return style;
 }
 
 TEST(FrameGeometry, BordersFollowTheGadgets)
@@ -47,27 +47,27 @@ TEST(FrameGeometry, BordersFollowTheGadgets)
     EXPECT_EQ(f.right, 18);
     EXPECT_EQ(f.bottom, 12);
 
-    FrameSpec spec = Full(300, 200);
-    spec.sizeRight = true;
-    spec.sizeBottom = false;   // WA_SizeBRight alone
-    f = hosted::LayoutFrame(spec, m);
+    FrameStyle style = Full(300, 200);
+    style.sizeRight = true;
+    style.sizeBottom = false;   // WA_SizeBRight alone
+    f = hosted::LayoutFrame(style, m);
     EXPECT_EQ(f.right, 18);
     EXPECT_EQ(f.bottom, 4);
-    spec.sizeRight = false;
-    spec.sizeBottom = true;
-    f = hosted::LayoutFrame(spec, m);
+    style.sizeRight = false;
+    style.sizeBottom = true;
+    f = hosted::LayoutFrame(style, m);
     EXPECT_EQ(f.right, 4);
     EXPECT_EQ(f.bottom, 12);
 
-    spec = FrameSpec{};
-    spec.width = 100;
-    spec.height = 50;
-    f = hosted::LayoutFrame(spec, m);   // no title bar, no gadgets
+    style = FrameStyle{};
+    style.width = 100;
+    style.height = 50;
+    f = hosted::LayoutFrame(style, m);   // no title bar, no gadgets
     EXPECT_EQ(f.top, 4);
     EXPECT_TRUE(f.close.Empty());
     EXPECT_TRUE(f.drag.Empty());
-    spec.borderless = true;
-    f = hosted::LayoutFrame(spec, m);
+    style.borderless = true;
+    f = hosted::LayoutFrame(style, m);
     EXPECT_EQ(f.left + f.top + f.right + f.bottom, 0);
 }
 
@@ -136,11 +136,11 @@ protected:
 TEST_F(FramePaint, ActiveAndInactiveFramesAndTheInsideLeftAlone)
 {
     FrameMetrics m = Metrics();
-    FrameSpec spec = Full(300, 200);
-    spec.active = true;
-    spec.title = "Title";
-    FrameLayout f = hosted::LayoutFrame(spec, m);
-    hosted::PaintFrame(&rp, spec, f, hosted::TestFont());
+    FrameStyle style = Full(300, 200);
+    style.active = true;
+    style.title = "Title";
+    FrameLayout f = hosted::LayoutFrame(style, m);
+    hosted::PaintFrame(&rp, style, f, hosted::TestFont());
     EXPECT_EQ(At(0, 0), hosted::kLookColors[hosted::PenAccentDark]);
     EXPECT_EQ(At(f.drag.x1 - 3, 7), hosted::kLookColors[hosted::PenAccent]);
     EXPECT_EQ(At(1, 100), hosted::kLookColors[hosted::PenFrame]);
@@ -152,8 +152,8 @@ TEST_F(FramePaint, ActiveAndInactiveFramesAndTheInsideLeftAlone)
     EXPECT_GT(Count(f.size, hosted::kLookColors[hosted::PenText]), 5);
     EXPECT_GT(Count(f.titleText, hosted::kLookColors[hosted::PenShine]), 10);
 
-    spec.active = false;
-    hosted::PaintFrame(&rp, spec, f, hosted::TestFont());
+    style.active = false;
+    hosted::PaintFrame(&rp, style, f, hosted::TestFont());
     EXPECT_EQ(At(0, 0), hosted::kLookColors[hosted::PenShadow]);
     EXPECT_EQ(At(f.drag.x1 - 3, 7), hosted::kLookColors[hosted::PenFrame]);
     EXPECT_GT(Count(f.titleText, hosted::kLookColors[hosted::PenText]), 10);
@@ -163,13 +163,13 @@ TEST_F(FramePaint, ActiveAndInactiveFramesAndTheInsideLeftAlone)
 TEST_F(FramePaint, ALongTitleStopsBeforeTheDepthGadget)
 {
     FrameMetrics m = Metrics();
-    FrameSpec spec = Full(300, 200);
-    spec.active = true;
-    FrameLayout f = hosted::LayoutFrame(spec, m);
-    hosted::PaintFrame(&rp, spec, f, hosted::TestFont());
+    FrameStyle style = Full(300, 200);
+    style.active = true;
+    FrameLayout f = hosted::LayoutFrame(style, m);
+    hosted::PaintFrame(&rp, style, f, hosted::TestFont());
     int plain = Count(f.depth, hosted::kLookColors[hosted::PenShine]);
-    spec.title = "A title far too long to fit into the title bar of a window this narrow, by far";
-    hosted::PaintFrame(&rp, spec, f, hosted::TestFont());
+    style.title = "A title far too long to fit into the title bar of a window this narrow, by far";
+    hosted::PaintFrame(&rp, style, f, hosted::TestFont());
     EXPECT_EQ(Count(f.depth, hosted::kLookColors[hosted::PenShine]), plain);
     EXPECT_GT(Count(Box{f.titleText.x1 - 40, 0, f.titleText.x1, f.top}, hosted::kLookColors[hosted::PenShine]), 0);
 }
@@ -177,14 +177,14 @@ TEST_F(FramePaint, ALongTitleStopsBeforeTheDepthGadget)
 TEST_F(FramePaint, PressedGadgetsAreDrawnPressed)
 {
     FrameMetrics m = Metrics();
-    FrameSpec spec = Full(300, 200);
-    spec.active = true;
-    FrameLayout f = hosted::LayoutFrame(spec, m);
-    spec.pressed = hosted::PartClose;
-    hosted::PaintFrame(&rp, spec, f, hosted::TestFont());
+    FrameStyle style = Full(300, 200);
+    style.active = true;
+    FrameLayout f = hosted::LayoutFrame(style, m);
+    style.pressed = hosted::PartClose;
+    hosted::PaintFrame(&rp, style, f, hosted::TestFont());
     EXPECT_EQ(At(f.close.x0 + 2, f.close.y0 + 2), hosted::kLookColors[hosted::PenAccentDark]);
-    spec.pressed = hosted::PartNone;
-    hosted::PaintFrame(&rp, spec, f, hosted::TestFont());
+    style.pressed = hosted::PartNone;
+    hosted::PaintFrame(&rp, style, f, hosted::TestFont());
     EXPECT_EQ(At(f.close.x0 + 2, f.close.y0 + 2), hosted::kLookColors[hosted::PenAccent]);
 }
 
