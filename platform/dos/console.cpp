@@ -75,29 +75,6 @@ private:
     bool interactive_;
 };
 
-std::unique_ptr<ConsoleStream> DefaultConsole(const ConsoleSpec &, LONG &error)
-{
-    int terminal = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (terminal >= 0)
-        return std::make_unique<HostConsole>(terminal, terminal, true);
-    // No terminal: what a console shows goes to standard error, and it
-    // has nothing to read. The descriptors are real so that a shell can
-    // hand them to a host command.
-    int input = open("/dev/null", O_RDONLY | O_CLOEXEC);
-    int output = fcntl(2, F_DUPFD_CLOEXEC, 3);
-    if (output < 0)
-        output = open("/dev/null", O_WRONLY | O_CLOEXEC);
-    if (input < 0 || output < 0) {
-        error = MapErrno(errno, HostAction::Generic);
-        if (input >= 0)
-            close(input);
-        if (output >= 0)
-            close(output);
-        return nullptr;
-    }
-    return std::make_unique<HostConsole>(input, output, false);
-}
-
 std::mutex &FactoryLock()
 {
     static auto *lock = new std::mutex;
@@ -139,6 +116,29 @@ bool NumberField(const std::string &field, LONG &value)
 }
 
 }  // namespace
+
+std::unique_ptr<ConsoleStream> OpenHostConsole(const ConsoleSpec &, LONG &error)
+{
+    int terminal = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (terminal >= 0)
+        return std::make_unique<HostConsole>(terminal, terminal, true);
+    // No terminal: what a console shows goes to standard error, and it
+    // has nothing to read. The descriptors are real so that a shell can
+    // hand them to a host command.
+    int input = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    int output = fcntl(2, F_DUPFD_CLOEXEC, 3);
+    if (output < 0)
+        output = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (input < 0 || output < 0) {
+        error = MapErrno(errno, HostAction::Generic);
+        if (input >= 0)
+            close(input);
+        if (output >= 0)
+            close(output);
+        return nullptr;
+    }
+    return std::make_unique<HostConsole>(input, output, false);
+}
 
 bool ParseConsoleSpec(const char *description, ConsoleSpec &spec)
 {
@@ -206,7 +206,7 @@ std::unique_ptr<ConsoleStream> OpenConsole(const ConsoleSpec &spec, LONG &error)
         factory = Factory();
     }
     error = 0;
-    std::unique_ptr<ConsoleStream> stream = factory ? factory(spec, error) : DefaultConsole(spec, error);
+    std::unique_ptr<ConsoleStream> stream = factory ? factory(spec, error) : OpenHostConsole(spec, error);
     if (!stream && error == 0)
         error = ERROR_BAD_STREAM_NAME;
     return stream;

@@ -70,6 +70,12 @@ using ConsoleFactory =
 // Streams already open stay with the factory that made them.
 void SetConsoleFactory(ConsoleFactory factory);
 
+// The console dos gives when no factory is installed: the host terminal
+// the program was started from (Interactive() true), or without one the
+// host's standard error with end of file on reads (Interactive() false).
+// A factory falls back on it where it has nothing better.
+std::unique_ptr<ConsoleStream> OpenHostConsole(const ConsoleSpec &spec, LONG &error);
+
 // Opens a console with the current factory (what Open("CON:...") does).
 std::unique_ptr<ConsoleStream> OpenConsole(const ConsoleSpec &spec, LONG &error);
 
