@@ -284,8 +284,12 @@ void TypeCommand(Runner &runner, const ScriptCommand &c)
     {
         std::lock_guard<std::recursive_mutex> guard(IntuitionLock());
         const InputState &in = State().input;
-        if (in.gesture != Gesture::Gadget || in.gadget == nullptr || !TakesKeys(in.gadget))
-            Fail(runner, "no string gadget is active");
+        bool field = in.gesture == Gesture::Gadget && in.gadget != nullptr && TakesKeys(in.gadget);
+        // A window that reads the keyboard itself (a console) takes typing too.
+        const WindowRecord *active = State().active;
+        bool window = active != nullptr && (active->window.IDCMPFlags & IDCMP_VANILLAKEY) != 0;
+        if (!field && !window)
+            Fail(runner, "no string gadget is active and the active window takes no typing");
     }
     for (char ch : Latin1(c.args[0])) {
         ULONG character = static_cast<UBYTE>(ch);
