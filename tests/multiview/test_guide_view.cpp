@@ -170,8 +170,13 @@ TEST_F(GuideViewTest, LinksThatGoNowhereSaySoAndCommandsAreNeverRun)
     EXPECT_EQ(text.at(0), "There is no node \"NoSuchNode\" in this document.");
     EXPECT_EQ(text.at(1), "Welcome to the test.");
 
+    // A message too long for the page wraps in its band.
     ClickGadget(w, "Make a file");
-    EXPECT_EQ(TextOf(w).at(0), "Commands in documents are not run: touch made-by-the-document");
+    std::vector<std::string> said = TextOf(w);
+    std::string message;
+    for (std::size_t i = 0; i < said.size() && said[i] != "Welcome to the test."; i++)
+        message += (message.empty() ? "" : " ") + said[i];
+    EXPECT_EQ(message, "Commands in documents are not run: touch made-by-the-document");
     struct stat info;
     EXPECT_NE(stat(HostPath("made-by-the-document").c_str(), &info), 0);
 

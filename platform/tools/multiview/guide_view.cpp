@@ -17,8 +17,12 @@ namespace {
 constexpr const char *kButtonLabels[5] = {"Contents", "Index", "Retrace", "Browse <", "Browse >"};
 constexpr LONG kButtonGap = 4;
 constexpr LONG kBarPadding = 5;
+// A help document opens between these many columns and lines of the
+// font, whatever it holds, if the screen has room.
 constexpr LONG kPreferredColumns = 80;
+constexpr LONG kFewestColumns = 64;
 constexpr LONG kPreferredLines = 34;
+constexpr LONG kFewestLines = 12;
 constexpr LONG kUnbounded = 1 << 28;
 // Gadget ids are words: links past this many in one node are drawn but
 // cannot be clicked.
@@ -85,10 +89,11 @@ void GuideView::PreferredSize(LONG &width, LONG &height)
             widest = right;
     }
     LONG roomy = kPreferredColumns * look_.xSize;
-    width = 2 * kMarginLeft + (widest < roomy ? widest : roomy);
+    LONG narrow = kFewestColumns * look_.xSize;
+    width = 2 * kMarginLeft + (widest < narrow ? narrow : (widest < roomy ? widest : roomy));
     if (width < MinimumWidth())
         width = MinimumWidth();
-    std::size_t tallest = 1;
+    std::size_t tallest = kFewestLines;
     for (const GuideNode &node : document_.nodes) {
         std::size_t rows = LayoutLines(node.lines, width - 2 * kMarginLeft, measure).size();
         if (rows > tallest)
@@ -117,6 +122,13 @@ LONG GuideView::MinimumWidth() const
             width += ButtonWidth(kButtonLabels[i]) + kButtonGap;
     }
     return width;
+}
+
+LONG GuideView::TextTop() const
+{
+    if (notice_.empty())
+        return kMarginTop;
+    return kNoticePadding + static_cast<LONG>(notice_.size()) * LineHeight() + kNoticePadding + 3 + kMarginTop;
 }
 
 LONG GuideView::TopSourceLine() const
@@ -156,9 +168,18 @@ void GuideView::Layout(LONG width, LONG height, ScrollAxis &horizontal, ScrollAx
             top++;
         vertical.top = top;
     }
+    // A message stands in a band of its own above the text, wrapped to
+    // the page.
+    notice_.clear();
+    if (!message_.empty()) {
+        MeasureText measure = [this](const std::string &text, UBYTE style) {
+            return SpanWidth(&measurePort_, text, style);
+        };
+        notice_ = LayoutLines({OneSpan(message_, SpanRole::Note)}, width - 2 * kMarginLeft, measure);
+    }
     vertical.unit = LineHeight();
     vertical.total = lines_.size();
-    LONG rows = (height - kMarginTop) / LineHeight();
+    LONG rows = (height - TextTop()) / LineHeight();
     vertical.visible = static_cast<UQUAD>(rows > 1 ? rows : 1);
     vertical.step = 1;
     horizontal.unit = 1;
@@ -175,12 +196,22 @@ void GuideView::Paint(struct RastPort *rp, LONG width, LONG height, const Scroll
     SetAPen(rp, look_.pens.paper);
     SetDrMd(rp, JAM2);
     RectFill(rp, 0, 0, width - 1, height - 1);
+    if (!notice_.empty()) {
+        LONG band = TextTop() - kMarginTop;
+        SetAPen(rp, look_.pens.linkFace);
+        RectFill(rp, 0, 0, width - 1, band - 3);
+        SetAPen(rp, look_.pens.dim);
+        RectFill(rp, 0, band - 3, width - 1, band - 3);
+        for (std::size_t row = 0; row < notice_.size(); row++)
+            PaintLine(rp, notice_[row], look_.pens, kMarginLeft, kNoticePadding + static_cast<LONG>(row) * LineHeight(),
+                      LineHeight(), 2 + look_.baseline);
+    }
     shownTop_ = vertical.top;
     shownRows_ = 0;
     for (UQUAD row = 0; row < vertical.visible && vertical.top + row < lines_.size(); row++) {
         const StyledLine &line = lines_[static_cast<std::size_t>(vertical.top + row)];
-        PaintLine(rp, line, look_.pens, kMarginLeft, kMarginTop + static_cast<LONG>(row) * LineHeight(),
-                  LineHeight(), 2 + look_.baseline);
+        PaintLine(rp, line, look_.pens, kMarginLeft, TextTop() + static_cast<LONG>(row) * LineHeight(), LineHeight(),
+                  2 + look_.baseline);
         shownRows_ = row + 1;
     }
 }
@@ -189,8 +220,8 @@ std::vector<std::string> GuideView::ShownText(const ScrollAxis &horizontal, cons
 {
     (void)horizontal;
     std::vector<std::string> text;
-    if (!message_.empty())
-        text.push_back(message_);
+    for (const StyledLine &line : notice_)
+        text.push_back(PlainText(line));
     for (UQUAD row = 0; row < vertical.visible && vertical.top + row < lines_.size(); row++)
         text.push_back(PlainText(lines_[static_cast<std::size_t>(vertical.top + row)]));
     return text;
@@ -224,7 +255,6 @@ bool GuideView::Opened(ViewerWindow &window)
         count++;
         x += width + kButtonGap;
     }
-    barTextLeft_ = x + 2 * kButtonGap;
     AddGList(w, first, static_cast<ULONG>(~0), count, nullptr);
     UpdateButtons(window);
     return true;
@@ -245,16 +275,6 @@ void GuideView::PaintBar(ViewerWindow &window)
     RectFill(rp, left, top, right, bottom - 1);
     SetAPen(rp, look_.pens.dim);
     RectFill(rp, left, bottom, right, bottom);
-    if (!message_.empty() && right - 4 > barTextLeft_) {
-        SetFont(rp, look_.font);
-        struct TextExtent extent;
-        ULONG fits = TextFit(rp, message_.data(), static_cast<ULONG>(message_.size()), &extent, nullptr, 1,
-                             static_cast<ULONG>(right - 4 - barTextLeft_), static_cast<ULONG>(look_.fontHeight + 1));
-        SetAPen(rp, look_.pens.text);
-        SetDrMd(rp, JAM1);
-        Move(rp, barTextLeft_, top + (BarHeight() - 1 - look_.fontHeight) / 2 + look_.baseline);
-        Text(rp, message_.data(), fits);
-    }
     for (struct Gadget *g : buttons_) {
         if (g != nullptr)
             RefreshGList(g, w, nullptr, 1);
@@ -286,7 +306,7 @@ void GuideView::Shown(ViewerWindow &window)
             if (span.role != SpanRole::Link || span.link < 0 || span.link >= kMaxLinkButtons)
                 continue;
             LONG x = window.PageLeft() + kMarginLeft + span.x;
-            LONG y = window.PageTop() + kMarginTop + static_cast<LONG>(row) * LineHeight();
+            LONG y = window.PageTop() + TextTop() + static_cast<LONG>(row) * LineHeight();
             LONG width = x + span.width > pageRight ? pageRight - x : span.width;
             if (width <= 0)
                 continue;
@@ -301,7 +321,7 @@ void GuideView::Shown(ViewerWindow &window)
             LinkFace &kept = faces_.back();
             auto *g = static_cast<struct Gadget *>(
                 NewObject(linkClass, nullptr, GA_ID, IdFirstLink + span.link, GA_Left, x, GA_Top, y, GA_Width, width,
-                          GA_Height, LineHeight(), GA_Text, kept.name.c_str(), GA_UserData, &kept, GA_RelVerify,
+                          GA_Height, LineHeight() - 1, GA_Text, kept.name.c_str(), GA_UserData, &kept, GA_RelVerify,
                           TRUE, GA_Previous, previous, TAG_DONE));
             if (g == nullptr) {
                 faces_.pop_back();
@@ -387,11 +407,8 @@ void GuideView::GoTo(ViewerWindow &window, LONG node, LONG line, bool remember)
         history_.push_back({node_, TopSourceLine()});
     node_ = node;
     pendingLine_ = line >= 0 ? line : 0;
-    bool hadMessage = !message_.empty();
     message_.clear();
     UpdateButtons(window);
-    if (hadMessage)
-        PaintBar(window);
     window.Relayout();
 }
 
@@ -407,8 +424,7 @@ void GuideView::Retrace(ViewerWindow &window)
 void GuideView::Say(ViewerWindow &window, std::string message)
 {
     message_ = std::move(message);
-    PaintBar(window);
-    window.Show();
+    window.Relayout();
 }
 
 void GuideView::Follow(ViewerWindow &window, LONG index)

@@ -32,8 +32,9 @@ enum GuideButtonId : UWORD {
 // "Browse <" and "Browse >" (the node's @prev and @next, else the nodes
 // before and after it in the document); a button with nowhere to go is
 // disabled. BackSpace retraces too. A link that goes nowhere (no such
-// node, a command, a script) leaves the page as it is and says why in the
-// bar; commands in a document are never run.
+// node, a command, a script) leaves the page as it is and says why in a
+// band above the text, until the next move; commands in a document are
+// never run.
 class GuideView : public View {
 public:
     GuideView(GuideDocument document, const Look &look);
@@ -57,9 +58,10 @@ public:
     void Closing(ViewerWindow &window) override;
 
     // Rows and margins of the page.
-    LONG LineHeight() const { return look_.fontHeight + 4; }
+    LONG LineHeight() const { return look_.fontHeight + 5; }
     static constexpr LONG kMarginLeft = 8;
     static constexpr LONG kMarginTop = 6;
+    static constexpr LONG kNoticePadding = 3;
 
 private:
     // A node and the line of its text at the top of the page.
@@ -78,6 +80,8 @@ private:
     void UpdateButtons(ViewerWindow &window);
     void RemoveLinks(ViewerWindow &window);
     LONG TopSourceLine() const;
+    // Where the node's text begins on the page: below the message, if any.
+    LONG TextTop() const;
     LONG ButtonHeight() const { return look_.fontHeight + 6; }
     LONG ButtonWidth(const char *label) const;
     bool HasIndex() const { return document_.FindNode(document_.index) >= 0; }
@@ -87,7 +91,8 @@ private:
     mutable struct RastPort measurePort_{};
     LONG node_ = -1;
     std::vector<Place> history_;
-    std::string message_;
+    std::string message_;              // why the last link went nowhere
+    std::vector<StyledLine> notice_;   // the message laid out above the text
 
     // The current node laid out for the page's width.
     std::vector<StyledLine> lines_;
@@ -99,7 +104,6 @@ private:
 
     struct Image *frame_ = nullptr;
     struct Gadget *buttons_[5] = {};   // by id - IdContents; Index may be missing
-    LONG barTextLeft_ = 0;              // where the bar's message starts (window x)
 
     // The link buttons on the page now, and how each looks. Faces are kept
     // in a deque so the addresses the buttons hold stay put.

@@ -10,6 +10,7 @@ namespace {
 // A text opens about this many columns wide and lines high, if the
 // screen has room.
 constexpr LONG kPreferredColumns = 84;
+constexpr LONG kFewestColumns = 40;
 constexpr LONG kPreferredLines = 32;
 
 LONG LineWidth(struct RastPort *rp, const StyledLine &line)
@@ -49,7 +50,8 @@ void LineView::PreferredSize(LONG &width, LONG &height)
 {
     LONG widest = Widest() + 2 * kMarginLeft;
     LONG roomy = kPreferredColumns * look_.xSize;
-    width = widest < roomy ? widest : roomy;
+    LONG narrow = kFewestColumns * look_.xSize;
+    width = widest < narrow ? narrow : (widest < roomy ? widest : roomy);
     LONG lines = static_cast<LONG>(source_->LineCount() < static_cast<std::size_t>(kPreferredLines)
                                        ? source_->LineCount()
                                        : kPreferredLines);

@@ -23,8 +23,8 @@ public:
 
     // Rows and margins of the page.
     LONG LineHeight() const { return look_.fontHeight + 2; }
-    static constexpr LONG kMarginLeft = 6;
-    static constexpr LONG kMarginTop = 4;
+    static constexpr LONG kMarginLeft = 8;
+    static constexpr LONG kMarginTop = 6;
 
 private:
     LONG Widest();

@@ -136,7 +136,9 @@ void PaintLine(struct RastPort *rp, const StyledLine &line, const PagePens &pens
         LONG at = line.placed ? x + span.x : next;
         LONG width = line.placed ? span.width : SpanWidth(rp, span.text, span.style);
         if (span.role == SpanRole::Link) {
-            PaintLinkFace(rp, pens, span.text, span.style, at, y, width, lineHeight, baseline, false);
+            // One row is left free under each button, so that buttons on
+            // lines one under the other stand apart.
+            PaintLinkFace(rp, pens, span.text, span.style, at, y, width, lineHeight - 1, baseline, false);
         } else {
             UWORD pen = span.role == SpanRole::Dim ? pens.dim : pens.text;
             DrawText(rp, pen, span.text, span.style, at, y + baseline);

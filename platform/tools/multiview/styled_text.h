@@ -97,7 +97,8 @@ constexpr LONG kLinkPadding = 3;   // pixels left and right of the label
 // Draws a line's spans from x (one after the other, or at x plus their
 // place in a placed line), the row's top at y, rows
 // `lineHeight` high with the text's baseline `baseline` below the top.
-// Link spans are drawn as buttons filling the row (see PaintLinkFace).
+// Link spans are drawn as buttons as high as the row but its last pixel
+// row (see PaintLinkFace).
 void PaintLine(struct RastPort *rp, const StyledLine &line, const PagePens &pens, LONG x, LONG y, LONG lineHeight,
                LONG baseline);
 
