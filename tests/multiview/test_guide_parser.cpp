@@ -1,8 +1,10 @@
 // The help document reader: nodes and their titles, links, attributes, breaks and escapes, and malformed documents.
 #include "guide.h"
+#include "guide_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace {
@@ -209,6 +211,40 @@ TEST(GuideParser, MalformedDocumentsNeverFail)
     GuideDocument bytes = Parse(junk);
     ASSERT_EQ(bytes.nodes.size(), 1u);
     EXPECT_FALSE(bytes.nodes[0].lines.empty());
+}
+
+TEST(GuideParser, RandomDocumentsParseAndLayOutWithoutFailing)
+{
+    // Documents built from the characters that matter to the reader, in
+    // any order: every node must come out, and lay out at any width.
+    const char pieces[][12] = {"@", "{", "}", "\"", "\\", "\n", "@node ", "@endnode\n", "@{\"", "\" link ",
+                               "@{b}", "@{line}", " ", "\t", "x", "\r", "\xC3", "\xA4", "@smartwrap\n", "@{par}"};
+    std::mt19937 random(1234);
+    for (int round = 0; round < 400; round++) {
+        std::string text = round % 2 == 0 ? "@database r\n@node Main\n" : "";
+        int count = static_cast<int>(random() % 200);
+        for (int i = 0; i < count; i++)
+            text += pieces[random() % (sizeof pieces / sizeof pieces[0])];
+        GuideDocument doc = Parse(text);
+        if (round % 2 == 0) {
+            EXPECT_GE(doc.nodes.size(), 1u);
+        }
+        for (const GuideNode &node : doc.nodes) {
+            for (const StyledLine &line : node.lines) {
+                for (const StyledSpan &span : line.spans) {
+                    if (span.role == SpanRole::Link) {
+                        ASSERT_GE(span.link, 0);
+                        ASSERT_LT(span.link, static_cast<LONG>(node.links.size()));
+                    }
+                }
+            }
+            for (LONG width : {1, 37, 400}) {
+                std::vector<StyledLine> laid =
+                    LayoutLines(node.lines, width, [](const std::string &t, UBYTE) { return 7 * LONG(t.size()); });
+                EXPECT_GE(laid.size(), node.lines.size());
+            }
+        }
+    }
 }
 
 TEST(GuideParser, UnicodeDocumentsAreReadAsLatin1)

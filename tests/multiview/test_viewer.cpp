@@ -97,6 +97,31 @@ TEST_F(ViewerCommand, TheKeysTheWheelAndTheScrollersMoveThroughALongText)
     CloseByGadget(w);
 }
 
+TEST_F(ViewerCommand, TheTextFollowsTheWindowsSize)
+{
+    Write("long.txt", NumberedLines(300));
+    ASSERT_EQ(Start("long.txt"), 0);
+    struct Window *w = WaitForWindow("long.txt");
+    ASSERT_NE(w, nullptr);
+    Key(RAWKEY_DOWN);
+    const std::size_t rows = TextOf(w).size();
+    const LONG height = w->Height;
+    SizeWindow(w, 0, -(w->Height / 2));
+    Settle();
+    std::vector<std::string> fewer = TextOf(w);
+    EXPECT_LT(fewer.size(), rows);
+    EXPECT_EQ(fewer.at(0), "line 1");   // the same line stays on top
+    SizeWindow(w, 0, height + 60 - w->Height);
+    Settle();
+    EXPECT_GT(TextOf(w).size(), rows);
+    // At the end, growing shows more of what lies before it.
+    Key(RAWKEY_END);
+    SizeWindow(w, 0, 60);
+    Settle();
+    EXPECT_EQ(TextOf(w).back(), "line 299");
+    CloseByGadget(w);
+}
+
 TEST_F(ViewerCommand, ALongLineScrollsSideways)
 {
     std::string wide(400, 'x');
