@@ -190,6 +190,41 @@ TEST_F(GuideViewTest, LinksThatGoNowhereSaySoAndCommandsAreNeverRun)
     EXPECT_TRUE(WaitForNoWindow("The main node"));
 }
 
+TEST_F(GuideViewTest, LinksLeadIntoOtherDocumentsAndBack)
+{
+    Write("First.guide", "@database First\n@node Main \"First main\"\n"
+                         "@{\"Elsewhere\" link Second.guide/Deeper 20}\n@{\"Its main\" link Second.guide/}\n"
+                         "@{\"Lost\" link Missing.guide/Main}\n@{\"Plain\" link Plain.txt/Main}\n@endnode\n");
+    std::string deeper;
+    for (int i = 0; i < 60; i++)
+        deeper += "deep " + std::to_string(i) + "\n";
+    Write("Second.guide", "@database Second\n@node Main \"Second main\"\nsecond\n@endnode\n"
+                          "@node Deeper \"Deeper down\"\n" + deeper + "@endnode\n");
+    Write("Plain.txt", "just text\n");
+    ASSERT_EQ(Start("First.guide"), 0);
+    struct Window *w = WaitForWindow("First main");
+    ASSERT_NE(w, nullptr);
+    ClickGadget(w, "Elsewhere");
+    EXPECT_EQ(TitleOf(w), "Deeper down");
+    EXPECT_EQ(TextOf(w).at(0), "deep 20");   // the link's line
+    // Browsing stays in the document shown.
+    ClickGadget(w, "Browse <");
+    EXPECT_EQ(TitleOf(w), "Second main");
+    ClickGadget(w, "Retrace");
+    ClickGadget(w, "Retrace");
+    EXPECT_EQ(TitleOf(w), "First main");
+    ClickGadget(w, "Its main");
+    EXPECT_EQ(TitleOf(w), "Second main");
+    ClickGadget(w, "Retrace");
+
+    ClickGadget(w, "Lost");
+    EXPECT_EQ(TextOf(w).at(0), "Cannot open \"Missing.guide\": object not found");
+    ClickGadget(w, "Plain");
+    EXPECT_EQ(TextOf(w).at(0), "\"Plain.txt\" is not a help document.");
+    EXPECT_EQ(TitleOf(w), "First main");
+    CloseByGadget(w);
+}
+
 TEST_F(GuideViewTest, LongLinesWrapToTheWindowAndFollowItsSize)
 {
     std::string words;

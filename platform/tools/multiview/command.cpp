@@ -93,7 +93,7 @@ std::unique_ptr<View> ViewFor(const std::string &name, const Look &look, LONG &e
             GuideDocument document = ParseGuide(bytes.data(), bytes.size());
             // A document without a single node is shown as the text it is.
             if (!document.nodes.empty())
-                return std::make_unique<GuideView>(std::move(document), look);
+                return std::make_unique<GuideView>(std::move(document), name, look);
         }
         return std::make_unique<LineView>(std::make_unique<TextDocument>(std::move(bytes)), look, TitleFor(name));
     }

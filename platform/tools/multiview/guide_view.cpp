@@ -1,10 +1,12 @@
 // tools/multiview/guide_view.cpp: showing a help document's nodes, its bar of buttons, its link buttons, and moving between nodes.
 #include "guide_view.h"
 
+#include "file_bytes.h"
 #include "guide_layout.h"
 
 #include <intuition/gadgetclass.h>
 #include <intuition/imageclass.h>
+#include <proto/dos.h>
 #include <proto/graphics.h>
 #include <proto/intuition.h>
 
@@ -52,11 +54,12 @@ LONG RightEdge(const std::vector<StyledLine> &lines)
 
 }  // namespace
 
-GuideView::GuideView(GuideDocument document, const Look &look) : document_(std::move(document)), look_(look)
+GuideView::GuideView(GuideDocument document, std::string name, const Look &look) : look_(look)
 {
+    documents_.push_back({std::move(document), std::move(name)});
     InitRastPort(&measurePort_);
     SetFont(&measurePort_, look_.font);
-    node_ = document_.MainNode();
+    node_ = Document().MainNode();
 }
 
 GuideView::~GuideView()
@@ -70,9 +73,9 @@ GuideView::~GuideView()
 
 std::string GuideView::Title() const
 {
-    if (node_ >= 0 && !document_.nodes[static_cast<std::size_t>(node_)].title.empty())
-        return document_.nodes[static_cast<std::size_t>(node_)].title;
-    return document_.database;
+    if (node_ >= 0 && !Document().nodes[static_cast<std::size_t>(node_)].title.empty())
+        return Document().nodes[static_cast<std::size_t>(node_)].title;
+    return Document().database;
 }
 
 void GuideView::PreferredSize(LONG &width, LONG &height)
@@ -83,7 +86,7 @@ void GuideView::PreferredSize(LONG &width, LONG &height)
     // As wide as the widest node wants, within reason, and as high as the
     // tallest needs at that width.
     LONG widest = 0;
-    for (const GuideNode &node : document_.nodes) {
+    for (const GuideNode &node : Document().nodes) {
         LONG right = RightEdge(LayoutLines(node.lines, kUnbounded, measure));
         if (right > widest)
             widest = right;
@@ -94,7 +97,7 @@ void GuideView::PreferredSize(LONG &width, LONG &height)
     if (width < MinimumWidth())
         width = MinimumWidth();
     std::size_t tallest = kFewestLines;
-    for (const GuideNode &node : document_.nodes) {
+    for (const GuideNode &node : Document().nodes) {
         std::size_t rows = LayoutLines(node.lines, width - 2 * kMarginLeft, measure).size();
         if (rows > tallest)
             tallest = rows;
@@ -155,7 +158,7 @@ void GuideView::Layout(LONG width, LONG height, ScrollAxis &horizontal, ScrollAx
         };
         static const std::vector<StyledLine> kNone;
         const std::vector<StyledLine> &source =
-            node_ >= 0 ? document_.nodes[static_cast<std::size_t>(node_)].lines : kNone;
+            node_ >= 0 ? Document().nodes[static_cast<std::size_t>(node_)].lines : kNone;
         lines_ = LayoutLines(source, width - 2 * kMarginLeft, measure);
         laidNode_ = node_;
         laidWidth_ = width;
@@ -349,21 +352,21 @@ void GuideView::Closing(ViewerWindow &window)
 LONG GuideView::ContentsNode() const
 {
     if (node_ >= 0) {
-        LONG toc = document_.FindNode(document_.nodes[static_cast<std::size_t>(node_)].toc);
+        LONG toc = Document().FindNode(Document().nodes[static_cast<std::size_t>(node_)].toc);
         if (toc >= 0)
             return toc;
     }
-    LONG toc = document_.FindNode(document_.toc);
-    return toc >= 0 ? toc : document_.MainNode();
+    LONG toc = Document().FindNode(Document().toc);
+    return toc >= 0 ? toc : Document().MainNode();
 }
 
 LONG GuideView::PreviousNode() const
 {
     if (node_ < 0)
         return -1;
-    const GuideNode &node = document_.nodes[static_cast<std::size_t>(node_)];
+    const GuideNode &node = Document().nodes[static_cast<std::size_t>(node_)];
     if (!node.prev.empty()) {
-        LONG prev = document_.FindNode(node.prev);
+        LONG prev = Document().FindNode(node.prev);
         if (prev >= 0)
             return prev;
     }
@@ -374,20 +377,20 @@ LONG GuideView::NextNode() const
 {
     if (node_ < 0)
         return -1;
-    const GuideNode &node = document_.nodes[static_cast<std::size_t>(node_)];
+    const GuideNode &node = Document().nodes[static_cast<std::size_t>(node_)];
     if (!node.next.empty()) {
-        LONG next = document_.FindNode(node.next);
+        LONG next = Document().FindNode(node.next);
         if (next >= 0)
             return next;
     }
-    return node_ + 1 < static_cast<LONG>(document_.nodes.size()) ? node_ + 1 : -1;
+    return node_ + 1 < static_cast<LONG>(Document().nodes.size()) ? node_ + 1 : -1;
 }
 
 void GuideView::UpdateButtons(ViewerWindow &window)
 {
     const bool disabled[5] = {
         ContentsNode() < 0,
-        document_.FindNode(document_.index) < 0,
+        Document().FindNode(Document().index) < 0,
         history_.empty(),
         PreviousNode() < 0,
         NextNode() < 0,
@@ -399,12 +402,16 @@ void GuideView::UpdateButtons(ViewerWindow &window)
     }
 }
 
-void GuideView::GoTo(ViewerWindow &window, LONG node, LONG line, bool remember)
+void GuideView::GoTo(ViewerWindow &window, std::size_t document, LONG node, LONG line, bool remember)
 {
-    if (node < 0 || node >= static_cast<LONG>(document_.nodes.size()))
+    if (document >= documents_.size() || node < 0 ||
+        node >= static_cast<LONG>(documents_[document].document.nodes.size()))
         return;
     if (remember && node_ >= 0)
-        history_.push_back({node_, TopSourceLine()});
+        history_.push_back({current_, node_, TopSourceLine()});
+    if (document != current_)
+        laidNode_ = -1;   // the same number may name a node of the other document
+    current_ = document;
     node_ = node;
     pendingLine_ = line >= 0 ? line : 0;
     message_.clear();
@@ -418,7 +425,7 @@ void GuideView::Retrace(ViewerWindow &window)
         return;
     Place place = history_.back();
     history_.pop_back();
-    GoTo(window, place.node, place.line, false);
+    GoTo(window, place.document, place.node, place.line, false);
 }
 
 void GuideView::Say(ViewerWindow &window, std::string message)
@@ -431,17 +438,17 @@ void GuideView::Follow(ViewerWindow &window, LONG index)
 {
     if (node_ < 0)
         return;
-    const GuideNode &node = document_.nodes[static_cast<std::size_t>(node_)];
+    const GuideNode &node = Document().nodes[static_cast<std::size_t>(node_)];
     if (index < 0 || index >= static_cast<LONG>(node.links.size()))
         return;
     const GuideLink link = node.links[static_cast<std::size_t>(index)];
     switch (link.action) {
     case LinkAction::Node: {
-        LONG target = document_.FindNode(link.target);
-        if (target < 0)
-            Say(window, "There is no node \"" + link.target + "\" in this document.");
-        else
+        LONG target = Document().FindNode(link.target);
+        if (target >= 0)
             GoTo(window, target, link.line, true);
+        else if (!FollowElsewhere(window, link))
+            Say(window, "There is no node \"" + link.target + "\" in this document.");
         break;
     }
     case LinkAction::Command:
@@ -462,6 +469,59 @@ void GuideView::Follow(ViewerWindow &window, LONG index)
     }
 }
 
+bool GuideView::FollowElsewhere(ViewerWindow &window, const GuideLink &link)
+{
+    std::size_t slash = link.target.rfind('/');
+    if (slash == std::string::npos || slash == 0)
+        return false;
+    const std::string file = link.target.substr(0, slash);
+    const std::string nodeName = link.target.substr(slash + 1);
+    // A path with a volume stands for itself; any other is taken from the
+    // drawer the current document was read from.
+    std::string path = file;
+    if (file.find(':') == std::string::npos) {
+        const std::string &here = documents_[current_].name;
+        std::string drawer = here.substr(0, static_cast<std::size_t>(PathPart(here.c_str()) - here.c_str()));
+        std::vector<char> joined(drawer.size() + file.size() + 2);
+        std::memcpy(joined.data(), drawer.c_str(), drawer.size() + 1);
+        if (!AddPart(joined.data(), file.c_str(), static_cast<ULONG>(joined.size())))
+            return false;
+        path = joined.data();
+    }
+    std::size_t index = 0;
+    while (index < documents_.size() && documents_[index].name != path)
+        index++;
+    if (index == documents_.size()) {
+        std::vector<UBYTE> bytes;
+        LONG error = 0;
+        BPTR handle = Open(path.c_str(), MODE_OLDFILE);
+        if (handle == 0 || (error = ReadToEnd(handle, bytes)) != 0) {
+            if (handle == 0)
+                error = IoErr();
+            Close(handle);
+            char reason[100];
+            Fault(error, nullptr, reason, sizeof reason);
+            Say(window, "Cannot open \"" + file + "\": " + reason);
+            return true;
+        }
+        Close(handle);
+        GuideDocument other = ParseGuide(bytes.data(), bytes.size());
+        if (other.nodes.empty()) {
+            Say(window, "\"" + file + "\" is not a help document.");
+            return true;
+        }
+        documents_.push_back({std::move(other), path});
+    }
+    const GuideDocument &target = documents_[index].document;
+    LONG node = nodeName.empty() ? target.MainNode() : target.FindNode(nodeName);
+    if (node < 0) {
+        Say(window, "There is no node \"" + nodeName + "\" in \"" + file + "\".");
+        return true;
+    }
+    GoTo(window, index, node, link.line, true);
+    return true;
+}
+
 void GuideView::GadgetUp(ViewerWindow &window, UWORD id)
 {
     switch (id) {
@@ -469,7 +529,7 @@ void GuideView::GadgetUp(ViewerWindow &window, UWORD id)
         GoTo(window, ContentsNode(), 0, true);
         break;
     case IdIndex:
-        GoTo(window, document_.FindNode(document_.index), 0, true);
+        GoTo(window, Document().FindNode(Document().index), 0, true);
         break;
     case IdRetrace:
         Retrace(window);

@@ -9,6 +9,7 @@
 #include <graphics/rastport.h>
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,9 @@ enum GuideButtonId : UWORD {
 // never run.
 class GuideView : public View {
 public:
-    GuideView(GuideDocument document, const Look &look);
+    // `name` is the document's path, which links into other documents
+    // ("other.guide/node") are taken relative to.
+    GuideView(GuideDocument document, std::string name, const Look &look);
     ~GuideView() override;
     GuideView(const GuideView &) = delete;
     GuideView &operator=(const GuideView &) = delete;
@@ -64,13 +67,30 @@ public:
     static constexpr LONG kNoticePadding = 3;
 
 private:
-    // A node and the line of its text at the top of the page.
+    // A node of one of the documents and the line of its text at the top
+    // of the page.
     struct Place {
+        std::size_t document;
         LONG node;
         LONG line;
     };
 
-    void GoTo(ViewerWindow &window, LONG node, LONG line, bool remember);
+    // A document shown in the window, and the path it was read from.
+    struct Loaded {
+        GuideDocument document;
+        std::string name;
+    };
+
+    const GuideDocument &Document() const { return documents_[current_].document; }
+    void GoTo(ViewerWindow &window, std::size_t document, LONG node, LONG line, bool remember);
+    void GoTo(ViewerWindow &window, LONG node, LONG line, bool remember)
+    {
+        GoTo(window, current_, node, line, remember);
+    }
+    // Follows a link into another document: "file/node", the file's path
+    // taken from the current document's drawer. False when the target
+    // names no file; otherwise true, having gone there or said why not.
+    bool FollowElsewhere(ViewerWindow &window, const GuideLink &link);
     void Follow(ViewerWindow &window, LONG link);
     void Retrace(ViewerWindow &window);
     void Say(ViewerWindow &window, std::string message);
@@ -84,9 +104,10 @@ private:
     LONG TextTop() const;
     LONG ButtonHeight() const { return look_.fontHeight + 6; }
     LONG ButtonWidth(const char *label) const;
-    bool HasIndex() const { return document_.FindNode(document_.index) >= 0; }
+    bool HasIndex() const { return Document().FindNode(Document().index) >= 0; }
 
-    GuideDocument document_;
+    std::vector<Loaded> documents_;   // the first one is the window's own
+    std::size_t current_ = 0;
     const Look &look_;
     mutable struct RastPort measurePort_{};
     LONG node_ = -1;
