@@ -70,7 +70,7 @@ void Session::Handle(ULONG cls, UWORD code, UWORD qualifier, APTR address, ULONG
         case IdVolumes: ShowVolumes(); return;
         case IdParent: Parent(); return;
         case IdNegative: outcome_ = Outcome::Cancelled; return;
-        case IdDrawer: Typed(); return;
+        case IdDrawer: Typed(code); return;
         case IdFile:
             if (code == 0)   // Return, not Tab
                 Accept();
@@ -139,12 +139,13 @@ void Session::RowPressed(LONG row, ULONG seconds, ULONG micros)
     }
 }
 
-// A path typed into the drawer field. A file's path opens its drawer
-// with the file chosen in the file field.
-void Session::Typed()
+// A path typed into the drawer field (code: 0 for Return, 9 for Tab).
+// Return reads the drawer again even when its name is unchanged; a file's
+// path opens its drawer with the file chosen in the file field.
+void Session::Typed(UWORD code)
 {
     const std::string text = drawerText_;
-    if (!volumes_ && text == current_ && message_.empty())
+    if (code != 0 && !volumes_ && text == current_)
         return;
     if (!settings_.drawersOnly && PathKind(text) < 0) {
         std::string path = text;

@@ -44,7 +44,7 @@ private:
     // --- answering (answers.cpp)
     void Handle(ULONG cls, UWORD code, UWORD qualifier, APTR address, ULONG seconds, ULONG micros);
     void RowPressed(LONG row, ULONG seconds, ULONG micros);
-    void Typed();
+    void Typed(UWORD code);
     void Accept();
     void Parent();
     void Key(UWORD code);
