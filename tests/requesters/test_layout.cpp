@@ -47,6 +47,18 @@ TEST(RequesterLayout, LinesBreakAtBlanksAndLongWordsBreakWhereTheyMust)
     EXPECT_EQ(joined, "a" + word);
     EXPECT_EQ(lines.front(), "a");
 
+    // A path breaks after a "/", which stays at the end of its line.
+    const std::string path = "Work:Projects/2024/Photos/Holiday/IMG_0001.JPG";
+    lines = WrapLine(font, path, Width("Work:Projects/2024/"));
+    ASSERT_GT(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "Work:Projects/2024/");
+    joined.clear();
+    for (const std::string &line : lines) {
+        EXPECT_LE(Width(line), Width("Work:Projects/2024/")) << line;
+        joined += line;
+    }
+    EXPECT_EQ(joined, path);
+
     // A line that fits, and an empty one, stay as they are.
     EXPECT_EQ(WrapLine(font, "short", 1000), (std::vector<std::string>{"short"}));
     EXPECT_EQ(WrapLine(font, "", 1000), (std::vector<std::string>{""}));

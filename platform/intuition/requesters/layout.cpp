@@ -44,10 +44,16 @@ std::vector<std::string> Wrap(Measure &measure, const std::string &line, LONG wi
     std::string rest = line;
     while (measure.Width(rest) > width && rest.size() > 1) {
         std::size_t fits = FittingLength(measure, rest, width);
-        // Break at the last blank inside what fits, if there is one past
-        // the start; otherwise the word itself is broken.
+        // Break at the last blank inside what fits, or after the last "/"
+        // of a path, whichever comes later; otherwise the word itself is
+        // broken.
         std::size_t cut = rest.find_last_of(' ', fits);
-        if (cut == std::string::npos || cut == 0 || fits == rest.size())
+        if (cut == std::string::npos || cut == 0)
+            cut = 0;
+        std::size_t slash = rest.find_last_of('/', fits - 1);
+        if (slash != std::string::npos && slash + 1 > cut)
+            cut = slash + 1;
+        if (cut == 0)
             cut = fits;
         std::string head = rest.substr(0, cut);
         while (!head.empty() && head.back() == ' ')

@@ -35,8 +35,8 @@ SysRequestLayout LayoutSysRequest(struct TextFont *font, const std::vector<std::
                                   LONG maxInnerHeight);
 
 // Breaks one line into lines no wider than `width` pixels in the font:
-// at the last blank that fits, or inside a word that is wider on its own.
-// Blanks at the breaks are dropped.
+// at the last blank that fits or after the last "/" of a path, or inside a
+// word that is wider on its own. Blanks at the breaks are dropped.
 std::vector<std::string> WrapLine(struct TextFont *font, const std::string &line, LONG width);
 
 // --- Texts of EasyRequest ------------------------------------------------------
