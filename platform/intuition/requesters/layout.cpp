@@ -48,7 +48,7 @@ std::vector<std::string> Wrap(Measure &measure, const std::string &line, LONG wi
         // of a path, whichever comes later; otherwise the word itself is
         // broken.
         std::size_t cut = rest.find_last_of(' ', fits);
-        if (cut == std::string::npos || cut == 0)
+        if (cut == std::string::npos)
             cut = 0;
         std::size_t slash = rest.find_last_of('/', fits - 1);
         if (slash != std::string::npos && slash + 1 > cut)
