@@ -110,7 +110,9 @@ APTR AllocAslRequest(ULONG reqType, const struct TagItem *tagList)
    drawers-only mode the drawer field), a double-click opens a drawer or
    chooses a file, a path typed into the drawer field is gone to. The
    window can be sized and keeps its size and place for the rest of the
-   run. The tags add to those given before. TRUE when a choice was made:
+   run (a requester shown for the first time takes the size and place the
+   last one had, but opens over ASLFR_Window when it has one). The tags
+   add to those given before. TRUE when a choice was made:
    fr_Drawer and fr_File hold it (the requester's, valid until the next
    AslRequest or FreeAslRequest) and the next showing starts there. FALSE
    with IoErr 0 when the person cancelled, FALSE with IoErr set when the

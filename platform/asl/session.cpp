@@ -144,8 +144,11 @@ bool Session::Open()
         centreX = s.window->LeftEdge + s.window->Width / 2;
         centreY = s.window->TopEdge + s.window->Height / 2;
     }
-    left = s.leftGiven ? s.left : (last && !s.widthGiven ? lastLeft : centreX - width / 2);
-    top = s.topGiven ? s.top : (last && !s.heightGiven ? lastTop : centreY - height / 2);
+    // A new requester takes the size the last one had; its place too,
+    // unless it has a window to open over.
+    const bool lastPlace = last && s.window == nullptr;
+    left = s.leftGiven ? s.left : (lastPlace && !s.widthGiven ? lastLeft : centreX - width / 2);
+    top = s.topGiven ? s.top : (lastPlace && !s.heightGiven ? lastTop : centreY - height / 2);
     left = std::clamp<LONG>(left, 0, std::max<LONG>(screen_->Width - width, 0));
     top = std::clamp<LONG>(top, std::min<LONG>(screen_->BarHeight + 1, std::max<LONG>(screen_->Height - height, 0)),
                            std::max<LONG>(screen_->Height - height, 0));

@@ -318,3 +318,45 @@ TEST_F(AslTest, TheWindowSizesAndKeepsItsSizeAndPlaceForTheRun)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AslTest, OverAParentWindowAndInSaveMode)
+{
+    struct Window *parent = itest::OpenFramed("Lister", 40, 40, 700, 600, IDCMP_MOUSEBUTTONS);
+    ASSERT_NE(parent, nullptr);
+    itest::Settle();
+    Requester r;
+    auto answer = Show(r.fr, {{ASLFR_TitleText, Text("Save as")}, {ASLFR_Window, reinterpret_cast<IPTR>(parent)},
+                              {ASLFR_DoSaveMode, TRUE}, {ASLFR_InitialDrawer, Text("Work:")},
+                              {ASLFR_InitialFile, Text("docs")}});
+    struct Window *w = WindowTitled("Save as");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->WScreen, parent->WScreen);
+    EXPECT_NEAR(w->LeftEdge + w->Width / 2, parent->LeftEdge + parent->Width / 2, 1);
+    EXPECT_NEAR(w->TopEdge + w->Height / 2, parent->TopEdge + parent->Height / 2, 1);
+    // The file field takes the keys at once; a name that is a drawer is
+    // still the name chosen when saving.
+    EXPECT_NE(GadgetWithId(w, IdFile)->Flags & GFLG_SELECTED, 0u);
+    itest::Key(RAWKEY_RETURN, 0, 13);
+    ASSERT_TRUE(Answered(answer));
+    EXPECT_TRUE(answer.get().first);
+    EXPECT_STREQ(r.fr->fr_Drawer, "Work:");
+    EXPECT_STREQ(r.fr->fr_File, "docs");
+    itest::Settle();
+    EXPECT_NE(parent->Flags & WFLG_WINDOWACTIVE, 0u);   // the activation went back
+
+    // Not saving: a drawer named in the file field is gone into instead.
+    answer = Show(r.fr, {{ASLFR_DoSaveMode, FALSE}, {ASLFR_InitialFile, Text("docs")}});
+    w = WindowTitled("Save as");
+    ASSERT_NE(w, nullptr);
+    ClickLabelled(w, "OK");
+    EXPECT_EQ(FieldText(w, IdDrawer), "Work:docs");
+    EXPECT_EQ(FieldText(w, IdFile), "");
+    EXPECT_FALSE(Answered(answer, 100));
+    reqtest::PressEscape();
+    ASSERT_TRUE(Answered(answer));
+    itest::CloseQuietly(parent);
+}
+
+}  // namespace
