@@ -60,26 +60,26 @@ const char *TextOf(const struct IntuiText *text)
     return text != nullptr && text->IText != nullptr ? reinterpret_cast<const char *>(text->IText) : nullptr;
 }
 
-// The spec of a requester built from IntuiTexts. `positiveOnly` tells that
+// The parts of a requester built from IntuiTexts. `positiveOnly` tells that
 // the single button is the positive one (no negative text was given).
-SysRequestSpec SpecOf(struct Window *window, const struct IntuiText *body, const struct IntuiText *posText,
+SysRequestParts PartsOf(struct Window *window, const struct IntuiText *body, const struct IntuiText *posText,
                       const struct IntuiText *negText, ULONG idcmp, bool &positiveOnly)
 {
-    SysRequestSpec spec;
-    spec.parent = window;
-    spec.title = kSystemRequestTitle;
-    spec.lines = BodyLines(body);
-    spec.idcmp = idcmp;
+    SysRequestParts parts;
+    parts.parent = window;
+    parts.title = kSystemRequestTitle;
+    parts.lines = BodyLines(body);
+    parts.idcmp = idcmp;
     const char *positive = TextOf(posText);
     const char *negative = TextOf(negText);
     positiveOnly = positive != nullptr && negative == nullptr;
     if (positive != nullptr)
-        spec.buttons.emplace_back(positive);
+        parts.buttons.emplace_back(positive);
     if (negative != nullptr)
-        spec.buttons.emplace_back(negative);
-    if (spec.buttons.empty())
-        spec.buttons.emplace_back("OK");
-    return spec;
+        parts.buttons.emplace_back(negative);
+    if (parts.buttons.empty())
+        parts.buttons.emplace_back("OK");
+    return parts;
 }
 
 }  // namespace
@@ -108,7 +108,7 @@ BOOL AutoRequest(struct Window *window, const struct IntuiText *body, const stru
     (void)height;
     try {
         bool positiveOnly = false;
-        SysRequest *request = OpenSysRequest(SpecOf(window, body, posText, negText, pFlag | nFlag, positiveOnly));
+        SysRequest *request = OpenSysRequest(PartsOf(window, body, posText, negText, pFlag | nFlag, positiveOnly));
         if (request == nullptr)
             return FALSE;
         ULONG idcmpClass = 0;
@@ -137,7 +137,7 @@ struct Window *BuildSysRequest(struct Window *window, const struct IntuiText *bo
     (void)height;
     try {
         bool positiveOnly = false;
-        SysRequest *request = OpenSysRequest(SpecOf(window, body, posText, negText, flags, positiveOnly));
+        SysRequest *request = OpenSysRequest(PartsOf(window, body, posText, negText, flags, positiveOnly));
         return SysRequestWindow(request);
     } catch (const std::bad_alloc &) {
         return nullptr;

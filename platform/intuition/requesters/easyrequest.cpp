@@ -27,14 +27,14 @@ SysRequest *OpenEasyRequest(struct Window *window, const struct EasyStruct *easy
 {
     if (easyStruct == nullptr)
         return nullptr;
-    SysRequestSpec spec;
-    spec.parent = window;
+    SysRequestParts parts;
+    parts.parent = window;
     if (easyStruct->es_Title != nullptr)
-        spec.title = easyStruct->es_Title;
+        parts.title = easyStruct->es_Title;
     else if (window != nullptr && window->Title != nullptr)
-        spec.title = reinterpret_cast<const char *>(window->Title);
+        parts.title = reinterpret_cast<const char *>(window->Title);
     else
-        spec.title = "System Request";
+        parts.title = "System Request";
     // The buttons take the arguments that follow the body's.
     std::size_t next = 0;
     std::string body = FormatRequestText(easyStruct->es_TextFormat, args, &next);
@@ -42,10 +42,10 @@ SysRequest *OpenEasyRequest(struct Window *window, const struct EasyStruct *easy
         if (c == '\t')
             c = ' ';
     }
-    spec.lines = Split(body, '\n');
-    spec.buttons = Split(FormatRequestText(easyStruct->es_GadgetFormat, args, &next), '|');
-    spec.idcmp = idcmp;
-    return OpenSysRequest(spec);
+    parts.lines = Split(body, '\n');
+    parts.buttons = Split(FormatRequestText(easyStruct->es_GadgetFormat, args, &next), '|');
+    parts.idcmp = idcmp;
+    return OpenSysRequest(parts);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 namespace hosted {
 
 struct SysRequest {
-    SysRequestSpec spec;
+    SysRequestParts parts;
     SysRequestLayout layout;
     struct Screen *screen = nullptr;
     bool screenLocked = false;        // the default public screen, locked while we are open
@@ -120,11 +120,11 @@ bool MakeButtons(SysRequest *r, LONG left, LONG top)
     if (r->buttonFrame == nullptr || r->boxFrame == nullptr)
         return false;
     struct Gadget *previous = nullptr;
-    const std::size_t count = r->spec.buttons.size();
+    const std::size_t count = r->parts.buttons.size();
     for (std::size_t i = 0; i < count; i++) {
         const struct IBox &box = r->layout.buttons[i];
         struct Gadget *g = static_cast<struct Gadget *>(NewObject(
-            nullptr, FRBUTTONCLASS, GA_ID, ButtonCode(i, count), GA_Text, r->spec.buttons[i].c_str(), GA_RelVerify,
+            nullptr, FRBUTTONCLASS, GA_ID, ButtonCode(i, count), GA_Text, r->parts.buttons[i].c_str(), GA_RelVerify,
             TRUE, GA_Image, r->buttonFrame, GA_Left, left + box.Left, GA_Top, top + box.Top, GA_Width, box.Width,
             GA_Height, box.Height, GA_DrawInfo, r->drawInfo, GA_Previous, previous, TAG_DONE));
         if (g == nullptr)
@@ -137,9 +137,9 @@ bool MakeButtons(SysRequest *r, LONG left, LONG top)
 
 bool Open(SysRequest *r)
 {
-    const SysRequestSpec &spec = r->spec;
-    if (spec.parent != nullptr) {
-        r->screen = spec.parent->WScreen;
+    const SysRequestParts &parts = r->parts;
+    if (parts.parent != nullptr) {
+        r->screen = parts.parent->WScreen;
     } else {
         r->screen = LockPubScreen(nullptr);
         r->screenLocked = r->screen != nullptr;
@@ -159,7 +159,7 @@ bool Open(SysRequest *r)
     const LONG bar = s->BarHeight + 1;
     const LONG maxInnerWidth = s->Width - borderLeft - borderRight;
     const LONG maxInnerHeight = s->Height - bar - borderTop - borderBottom;
-    r->layout = LayoutSysRequest(r->font, spec.lines, spec.buttons, maxInnerWidth, maxInnerHeight);
+    r->layout = LayoutSysRequest(r->font, parts.lines, parts.buttons, maxInnerWidth, maxInnerHeight);
     if (!MakeButtons(r, borderLeft, borderTop))
         return false;
 
@@ -168,38 +168,38 @@ bool Open(SysRequest *r)
     const LONG height = r->layout.innerHeight + borderTop + borderBottom;
     LONG centreX = s->Width / 2;
     LONG centreY = s->Height / 2;
-    if (spec.parent != nullptr) {
-        centreX = spec.parent->LeftEdge + spec.parent->Width / 2;
-        centreY = spec.parent->TopEdge + spec.parent->Height / 2;
-        r->parentWasActive = (spec.parent->Flags & WFLG_WINDOWACTIVE) != 0;
+    if (parts.parent != nullptr) {
+        centreX = parts.parent->LeftEdge + parts.parent->Width / 2;
+        centreY = parts.parent->TopEdge + parts.parent->Height / 2;
+        r->parentWasActive = (parts.parent->Flags & WFLG_WINDOWACTIVE) != 0;
     }
     LONG left = std::clamp<LONG>(centreX - width / 2, 0, std::max<LONG>(s->Width - width, 0));
     LONG top = std::clamp<LONG>(centreY - height / 2, std::min<LONG>(bar, std::max<LONG>(s->Height - height, 0)),
                                 std::max<LONG>(s->Height - height, 0));
     r->window = OpenWindowTags(nullptr, WA_Left, left, WA_Top, top, WA_InnerWidth, r->layout.innerWidth,
-                               WA_InnerHeight, r->layout.innerHeight, WA_Title, r->spec.title.c_str(), WA_DragBar,
+                               WA_InnerHeight, r->layout.innerHeight, WA_Title, r->parts.title.c_str(), WA_DragBar,
                                TRUE, WA_DepthGadget, TRUE, WA_Activate, TRUE, WA_SimpleRefresh, TRUE,
-                               WA_NoCareRefresh, TRUE, WA_IDCMP, kOwnIdcmp | spec.idcmp, WA_CustomScreen, s,
+                               WA_NoCareRefresh, TRUE, WA_IDCMP, kOwnIdcmp | parts.idcmp, WA_CustomScreen, s,
                                WA_Gadgets, r->gadgets.empty() ? nullptr : r->gadgets.front(), TAG_DONE);
     if (r->window == nullptr)
         return false;
     PaintBody(r);
     RefreshGList(r->window->FirstGadget, r->window, nullptr, -1);
-    SetWindowTextLines(r->window, spec.lines);
+    SetWindowTextLines(r->window, parts.lines);
     return true;
 }
 
 }  // namespace
 
-SysRequest *OpenSysRequest(const SysRequestSpec &spec)
+SysRequest *OpenSysRequest(const SysRequestParts &parts)
 {
-    if (spec.buttons.empty())
+    if (parts.buttons.empty())
         return nullptr;
     auto *r = new (std::nothrow) SysRequest;
     if (r == nullptr)
         return nullptr;
     try {
-        r->spec = spec;
+        r->parts = parts;
         if (!Open(r)) {
             if (r->window != nullptr)
                 CloseWindow(r->window);
@@ -234,7 +234,7 @@ struct Window *SysRequestWindow(const SysRequest *request)
 LONG HandleSysRequest(SysRequest *r, ULONG *idcmpClass, bool wait)
 {
     struct MsgPort *port = r->window->UserPort;
-    const std::size_t count = r->spec.buttons.size();
+    const std::size_t count = r->parts.buttons.size();
     const LONG leftmost = ButtonCode(0, count);
     for (;;) {
         auto *im = reinterpret_cast<struct IntuiMessage *>(GetMsg(port));
@@ -274,7 +274,7 @@ LONG HandleSysRequest(SysRequest *r, ULONG *idcmpClass, bool wait)
         default:
             break;
         }
-        if ((cls & r->spec.idcmp) != 0) {
+        if ((cls & r->parts.idcmp) != 0) {
             if (idcmpClass != nullptr)
                 *idcmpClass = cls;
             return kSysRequestIdcmp;
@@ -290,7 +290,7 @@ void CloseSysRequest(SysRequest *r)
         std::lock_guard<std::mutex> guard(RegistryLock());
         Registry().erase(r->window);
     }
-    struct Window *parent = r->spec.parent;
+    struct Window *parent = r->parts.parent;
     if (r->window != nullptr) {
         if (!r->gadgets.empty())
             RemoveGList(r->window, r->gadgets.front(), -1);

@@ -49,7 +49,7 @@ std::string FormatRequestText(const char *format, const IPTR *args, std::size_t 
 
 // --- The requester window --------------------------------------------------------
 
-struct SysRequestSpec {
+struct SysRequestParts {
     struct Window *parent = nullptr;    // its screen is used; NULL: the default public screen
     std::string title;
     std::vector<std::string> lines;     // the body, one entry a line
@@ -62,14 +62,14 @@ struct SysRequest;
 // Opens the requester window, active, centred over the parent (or the
 // screen), its body drawn and its lines given to SetWindowTextLines.
 // nullptr when no screen or memory can be had.
-SysRequest *OpenSysRequest(const SysRequestSpec &spec);
+SysRequest *OpenSysRequest(const SysRequestParts &parts);
 
 // The record of a requester window, or nullptr for any other window.
 SysRequest *SysRequestOf(struct Window *window);
 struct Window *SysRequestWindow(const SysRequest *request);
 
 // What ended (or did not end) a wait.
-constexpr LONG kSysRequestIdcmp = -1;   // a class of spec.idcmp arrived: *idcmpClass
+constexpr LONG kSysRequestIdcmp = -1;   // a class of parts.idcmp arrived: *idcmpClass
 constexpr LONG kSysRequestNothing = -2; // nothing happened (wait == false)
 
 // Handles the requester's messages: returns the answer as EasyRequest
