@@ -101,6 +101,8 @@ int Look()
     BPTR console = Open("CON:40/40/600/260/Console look/CLOSE", MODE_NEWFILE);
     if (console == 0)
         return 20;
+    for (int i = 1; i <= 30; i++)
+        Say(console, ("earlier line " + std::to_string(i) + "\n").c_str());
     Say(console, "Name\tSize\tDate\n");
     Say(console, "Kestrovane\t123456\t01-Aug-10\n");
     Say(console, "\x9b" "33mPen 3\x9b" "0m, \x1b[7mreverse\x1b[0m and \x1b[1;31mignored bold\x1b[0m\n");

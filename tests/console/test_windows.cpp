@@ -191,6 +191,19 @@ TEST(ConsoleWindow, TheCloseGadgetEndsTheInputAndWritesGoNowhere)
     Settle();
     EXPECT_EQ(FindWindow("Closing probe"), nullptr);
     EXPECT_TRUE(Close(con));
+
+    // Lines typed before the window was closed are still read, then the end.
+    con = Open("CON:50/50/300/120/Closing probe two/CLOSE", MODE_NEWFILE);
+    ASSERT_NE(con, 0);
+    Put(con, "?");
+    Type("early");
+    Press("Return");
+    ClickClose("Closing probe two");
+    char line[16];
+    EXPECT_EQ(Read(con, line, sizeof line), 6);
+    EXPECT_EQ(std::string(line, 6), "early\n");
+    EXPECT_EQ(Read(con, line, sizeof line), 0);
+    Close(con);
 }
 
 TEST(ConsoleWindow, WaitKeepsTheWindowAfterCloseUntilThePersonClosesIt)
