@@ -14,7 +14,6 @@
 #include <proto/datatypes.h>
 #include <proto/dos.h>
 
-#include <cstring>
 #include <memory>
 #include <new>
 
