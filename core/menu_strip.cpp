@@ -156,11 +156,7 @@ BOOL MenuCommandBuilt(MenuCommand command)
     switch (command) {
     case MenuCommand::Open:
     case MenuCommand::SetDestination:
-#ifdef KESTROVANE_HAVE_ASL
         return TRUE;
-#else
-        return FALSE;   // both need the drawer requester of asl.library
-#endif
     case MenuCommand::Parent:
     case MenuCommand::Refresh:
     case MenuCommand::SaveSettings:

@@ -12,9 +12,7 @@
 #include <cstdio>
 #include <cstring>
 
-#if __has_include(<proto/asl.h>)
 #include <proto/asl.h>
-#endif
 
 namespace {
 
@@ -148,7 +146,6 @@ void RedrawEntries(Lister &lister)
 
 void OpenDrawerRequester(Lister &lister)
 {
-#ifdef KESTROVANE_HAVE_ASL
     auto *request = static_cast<struct FileRequester *>(lister.requesters[RequesterOpen]);
     if (request == nullptr)
         return;
@@ -166,14 +163,10 @@ void OpenDrawerRequester(Lister &lister)
     }
     UnLock(test);
     GoToDrawer(lister, drawer);
-#else
-    (void)lister;
-#endif
 }
 
 void SetDestinationRequester(Lister &lister)
 {
-#ifdef KESTROVANE_HAVE_ASL
     auto *request = static_cast<struct FileRequester *>(lister.requesters[RequesterDestination]);
     if (request == nullptr)
         return;
@@ -186,7 +179,4 @@ void SetDestinationRequester(Lister &lister)
     CONST_STRPTR drawer = request->fr_Drawer != nullptr ? request->fr_Drawer : "";
     if (!CopyPath(lister.destination, DestinationPathSize, drawer))
         MessageRequest(lister, "Destination: path too long, not changed");
-#else
-    (void)lister;
-#endif
 }

@@ -8,9 +8,8 @@ struct Lister;
 
 // A two-button request on the lister's window: a body of one or two lines
 // (`second` may be nullptr), a left (positive) button that may be missing
-// and a right (negative) one. Returns TRUE for the left button. Uses
-// AutoRequest where intuition offers it; otherwise the same request is
-// built with the dialog toolkit as a window titled "System Request".
+// and a right (negative) one, shown with AutoRequest. Returns TRUE for the
+// left button.
 BOOL SystemRequest(Lister &lister, CONST_STRPTR first, CONST_STRPTR second, CONST_STRPTR positive,
                    CONST_STRPTR negative);
 

@@ -7,9 +7,7 @@
 #include <proto/graphics.h>
 #include <proto/intuition.h>
 
-#if __has_include(<proto/asl.h>)
 #include <proto/asl.h>
-#endif
 
 void Shutdown(Lister &lister)
 {
@@ -61,13 +59,11 @@ void Shutdown(Lister &lister)
         DeleteMsgPort(lister.sharedPort);
     lister.sharedPort = nullptr;
     // 13
-#ifdef KESTROVANE_HAVE_ASL
     for (APTR &request : lister.requesters) {
         if (request != nullptr)
             FreeAslRequest(request);
         request = nullptr;
     }
-#endif
     // 14
     const ListerLibrary closing[LibraryCount] = {LibraryAsl, LibraryWorkbench, LibraryCyberGraphics,
                                                  LibraryGraphics, LibraryIntuition, LibraryDos};

@@ -15,9 +15,7 @@
 #include <proto/graphics.h>
 #include <proto/intuition.h>
 
-#if __has_include(<proto/asl.h>)
 #include <proto/asl.h>
-#endif
 
 #include <cstring>
 #include <memory>
@@ -61,14 +59,10 @@ BOOL OpenLibraries(Lister &lister)
 
 void AllocateRequesters(Lister &lister)
 {
-#ifdef KESTROVANE_HAVE_ASL
     if (lister.libraries[LibraryAsl] == nullptr)
         return;
     for (APTR &request : lister.requesters)
         request = AllocAslRequest(ASL_FileRequest, nullptr);
-#else
-    (void)lister;
-#endif
 }
 
 BOOL CreateFrameImages(Lister &lister)
