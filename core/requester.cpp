@@ -6,7 +6,6 @@
 #include <proto/dos.h>
 #include <proto/intuition.h>
 
-
 BOOL SystemRequest(Lister &lister, CONST_STRPTR first, CONST_STRPTR second, CONST_STRPTR positive,
                    CONST_STRPTR negative)
 {
