@@ -2,6 +2,7 @@
 #include "viewer_fixture.h"
 
 #include <devices/inputevent.h>
+#include <hosted/intuition.h>
 #include <intuition/gadgetclass.h>
 #include <proto/dos.h>
 #include <proto/intuition.h>
@@ -135,6 +136,38 @@ TEST_F(GuideViewTest, LinksRetraceBrowseAndContentsMoveBetweenNodes)
     Key(RAWKEY_BACKSPACE);
     EXPECT_EQ(TitleOf(w), "The main node");
     CloseByGadget(w);
+}
+
+TEST_F(GuideViewTest, TabMovesAFocusThroughTheLinksAndReturnFollowsIt)
+{
+    Write("Test.guide", Guide());
+    ASSERT_EQ(Start("Test.guide"), 0);
+    struct Window *w = WaitForWindow("The main node");
+    ASSERT_NE(w, nullptr);
+    Key(RAWKEY_RETURN);   // no focus yet: nothing happens
+    EXPECT_EQ(TitleOf(w), "The main node");
+    Key(RAWKEY_TAB);
+    Key(RAWKEY_RETURN);
+    EXPECT_EQ(TitleOf(w), "Starting up");
+    ClickGadget(w, "Retrace");
+    Key(RAWKEY_TAB);
+    Key(RAWKEY_TAB);
+    // The focused button shows it: its edge is drawn in the accent colour.
+    struct Gadget *focused = GadgetByLabel(w, "the end");
+    ASSERT_NE(focused, nullptr);
+    LONG left, top, width, height;
+    ScreenBox(w, focused, left, top, width, height);
+    struct Gadget *other = GadgetByLabel(w, "Starting");
+    LONG otherLeft, otherTop, otherWidth, otherHeight;
+    ScreenBox(w, other, otherLeft, otherTop, otherWidth, otherHeight);
+    EXPECT_NE(hosted::FramePixel(left + width / 2, top), hosted::FramePixel(otherLeft + otherWidth / 2, otherTop));
+    Key(RAWKEY_RETURN);
+    EXPECT_EQ(TitleOf(w), "The last one");
+    ClickGadget(w, "Retrace");
+    // Shift+Tab goes backwards, from the last link round to the first.
+    Key(RAWKEY_TAB, IEQUALIFIER_LSHIFT);
+    Key(RAWKEY_RETURN);
+    EXPECT_TRUE(WaitForNoWindow("The main node"));   // the last link closes the viewer
 }
 
 TEST_F(GuideViewTest, ALinkWithALineShowsThatLineFirstAndRetraceComesBackToWhereItWas)

@@ -185,6 +185,14 @@ void GuideView::Layout(LONG width, LONG height, ScrollAxis &horizontal, ScrollAx
     LONG rows = (height - TextTop()) / LineHeight();
     vertical.visible = static_cast<UQUAD>(rows > 1 ? rows : 1);
     vertical.step = 1;
+    if (revealFocus_) {
+        revealFocus_ = false;
+        LONG row = RowOfLink(focus_);
+        if (row >= 0 && static_cast<UQUAD>(row) < vertical.top)
+            vertical.top = static_cast<UQUAD>(row);
+        else if (row >= 0 && static_cast<UQUAD>(row) >= vertical.top + vertical.visible)
+            vertical.top = static_cast<UQUAD>(row) + 1 - vertical.visible;
+    }
     horizontal.unit = 1;
     horizontal.total = static_cast<UQUAD>(width);
     horizontal.visible = static_cast<UQUAD>(width);
@@ -214,7 +222,7 @@ void GuideView::Paint(struct RastPort *rp, LONG width, LONG height, const Scroll
     for (UQUAD row = 0; row < vertical.visible && vertical.top + row < lines_.size(); row++) {
         const StyledLine &line = lines_[static_cast<std::size_t>(vertical.top + row)];
         PaintLine(rp, line, look_.pens, kMarginLeft, TextTop() + static_cast<LONG>(row) * LineHeight(), LineHeight(),
-                  2 + look_.baseline);
+                  2 + look_.baseline, focus_);
         shownRows_ = row + 1;
     }
 }
@@ -320,6 +328,7 @@ void GuideView::Shown(ViewerWindow &window)
             face.pens = look_.pens;
             face.font = look_.font;
             face.baseline = 2 + look_.baseline;
+            face.focused = span.link == focus_;
             faces_.push_back(std::move(face));
             LinkFace &kept = faces_.back();
             auto *g = static_cast<struct Gadget *>(
@@ -413,6 +422,7 @@ void GuideView::GoTo(ViewerWindow &window, std::size_t document, LONG node, LONG
         laidNode_ = -1;   // the same number may name a node of the other document
     current_ = document;
     node_ = node;
+    focus_ = -1;
     pendingLine_ = line >= 0 ? line : 0;
     message_.clear();
     UpdateButtons(window);
@@ -547,14 +557,52 @@ void GuideView::GadgetUp(ViewerWindow &window, UWORD id)
     }
 }
 
+LONG GuideView::RowOfLink(LONG link) const
+{
+    if (link < 0)
+        return -1;
+    for (std::size_t row = 0; row < lines_.size(); row++) {
+        for (const StyledSpan &span : lines_[row].spans) {
+            if (span.role == SpanRole::Link && span.link == link)
+                return static_cast<LONG>(row);
+        }
+    }
+    return -1;
+}
+
+void GuideView::MoveFocus(ViewerWindow &window, bool backwards)
+{
+    if (node_ < 0)
+        return;
+    const LONG count = static_cast<LONG>(Document().nodes[static_cast<std::size_t>(node_)].links.size());
+    if (count == 0)
+        return;
+    if (focus_ < 0)
+        focus_ = backwards ? count - 1 : 0;
+    else
+        focus_ = backwards ? (focus_ + count - 1) % count : (focus_ + 1) % count;
+    revealFocus_ = true;
+    window.Relayout();
+}
+
 bool GuideView::Key(ViewerWindow &window, UWORD rawKey, UWORD qualifier)
 {
-    (void)qualifier;
-    if (rawKey == RAWKEY_BACKSPACE) {
+    switch (rawKey) {
+    case RAWKEY_BACKSPACE:
         Retrace(window);
         return true;
+    case RAWKEY_TAB:
+        MoveFocus(window, (qualifier & (IEQUALIFIER_LSHIFT | IEQUALIFIER_RSHIFT)) != 0);
+        return true;
+    case RAWKEY_RETURN:
+    case RAWKEY_ENTER:
+        if (focus_ < 0)
+            return false;
+        Follow(window, focus_);
+        return true;
+    default:
+        return false;
     }
-    return false;
 }
 
 }  // namespace hosted::multiview

@@ -32,7 +32,8 @@ enum GuideButtonId : UWORD {
 // "Retrace" (back along the nodes shown, and to where each was scrolled),
 // "Browse <" and "Browse >" (the node's @prev and @next, else the nodes
 // before and after it in the document); a button with nowhere to go is
-// disabled. BackSpace retraces too. A link that goes nowhere (no such
+// disabled. BackSpace retraces too; Tab and Shift+Tab move a focus
+// through the node's links, Return follows the one with the focus. A link that goes nowhere (no such
 // node, a command, a script) leaves the page as it is and says why in a
 // band above the text, until the next move; commands in a document are
 // never run.
@@ -92,6 +93,11 @@ private:
     // names no file; otherwise true, having gone there or said why not.
     bool FollowElsewhere(ViewerWindow &window, const GuideLink &link);
     void Follow(ViewerWindow &window, LONG link);
+    // Moves the keyboard's focus to the next (or previous) link of the
+    // node and brings it into view.
+    void MoveFocus(ViewerWindow &window, bool backwards);
+    // The laid out line a link stands on, -1 when none.
+    LONG RowOfLink(LONG link) const;
     void Retrace(ViewerWindow &window);
     void Say(ViewerWindow &window, std::string message);
     LONG ContentsNode() const;
@@ -120,6 +126,8 @@ private:
     LONG laidNode_ = -1;
     LONG laidWidth_ = -1;
     LONG pendingLine_ = -1;   // a line to bring to the top at the next layout
+    LONG focus_ = -1;         // the link with the keyboard's focus
+    bool revealFocus_ = false;  // the next layout scrolls the focused link into view
     UQUAD shownTop_ = 0;      // the first line on the page
     UQUAD shownRows_ = 0;
 

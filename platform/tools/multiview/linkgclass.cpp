@@ -20,8 +20,11 @@ void Render(Object *obj, struct RastPort *rp)
         return;
     if (face->font != nullptr)
         SetFont(rp, face->font);
+    LinkLook look = (gadget->Flags & GFLG_SELECTED) != 0 ? LinkLook::Pressed
+                    : face->focused                        ? LinkLook::Focused
+                                                           : LinkLook::Normal;
     PaintLinkFace(rp, face->pens, face->label, face->style, gadget->LeftEdge, gadget->TopEdge, gadget->Width,
-                  gadget->Height, face->baseline, (gadget->Flags & GFLG_SELECTED) != 0);
+                  gadget->Height, face->baseline, look);
 }
 
 IPTR Dispatch(struct Hook *hook, APTR object, APTR message)

@@ -24,6 +24,7 @@ struct LinkFace {
     PagePens pens;
     struct TextFont *font = nullptr;
     LONG baseline = 0;
+    bool focused = false;   // the keyboard's focus is on it
 };
 
 // A private class built on buttongclass: it answers as a push button

@@ -100,8 +100,9 @@ LONG SpanWidth(struct RastPort *rp, const std::string &text, UBYTE style)
 }
 
 void PaintLinkFace(struct RastPort *rp, const PagePens &pens, const std::string &label, UBYTE style, LONG left,
-                   LONG top, LONG width, LONG height, LONG baseline, bool pressed)
+                   LONG top, LONG width, LONG height, LONG baseline, LinkLook look)
 {
+    const bool pressed = look == LinkLook::Pressed;
     if (width <= 0 || height <= 0)
         return;
     const LONG right = left + width - 1;
@@ -111,7 +112,7 @@ void PaintLinkFace(struct RastPort *rp, const PagePens &pens, const std::string 
     RectFill(rp, left, top, right, bottom);
     if (width > 2 && height > 2) {
         // A one-pixel edge with its corners left to the page: a soft box.
-        SetAPen(rp, pressed ? pens.pressedFace : pens.linkEdge);
+        SetAPen(rp, look == LinkLook::Normal ? pens.linkEdge : pens.pressedFace);
         RectFill(rp, left + 1, top, right - 1, top);
         RectFill(rp, left + 1, bottom, right - 1, bottom);
         RectFill(rp, left, top + 1, left, bottom - 1);
@@ -121,6 +122,14 @@ void PaintLinkFace(struct RastPort *rp, const PagePens &pens, const std::string 
         WritePixel(rp, right, top);
         WritePixel(rp, left, bottom);
         WritePixel(rp, right, bottom);
+        if (look == LinkLook::Focused && width > 4 && height > 4) {
+            // The focus is a second ring inside the edge, plain to see.
+            SetAPen(rp, pens.pressedFace);
+            RectFill(rp, left + 1, top + 1, right - 1, top + 1);
+            RectFill(rp, left + 1, bottom - 1, right - 1, bottom - 1);
+            RectFill(rp, left + 1, top + 1, left + 1, bottom - 1);
+            RectFill(rp, right - 1, top + 1, right - 1, bottom - 1);
+        }
     }
     UseStyle(rp, style);
     std::string shown = label.substr(0, Fitting(rp, label, width - kLinkPadding - 1));
@@ -129,7 +138,7 @@ void PaintLinkFace(struct RastPort *rp, const PagePens &pens, const std::string 
 }
 
 void PaintLine(struct RastPort *rp, const StyledLine &line, const PagePens &pens, LONG x, LONG y, LONG lineHeight,
-               LONG baseline)
+               LONG baseline, LONG focusedLink)
 {
     LONG next = x;
     for (const StyledSpan &span : line.spans) {
@@ -138,7 +147,8 @@ void PaintLine(struct RastPort *rp, const StyledLine &line, const PagePens &pens
         if (span.role == SpanRole::Link) {
             // One row is left free under each button, so that buttons on
             // lines one under the other stand apart.
-            PaintLinkFace(rp, pens, span.text, span.style, at, y, width, lineHeight - 1, baseline, false);
+            LinkLook look = span.link >= 0 && span.link == focusedLink ? LinkLook::Focused : LinkLook::Normal;
+            PaintLinkFace(rp, pens, span.text, span.style, at, y, width, lineHeight - 1, baseline, look);
         } else {
             UWORD pen = span.role == SpanRole::Dim ? pens.dim : pens.text;
             DrawText(rp, pen, span.text, span.style, at, y + baseline);

@@ -95,18 +95,22 @@ LONG SpanWidth(struct RastPort *rp, const std::string &text, UBYTE style);
 constexpr LONG kLinkPadding = 3;   // pixels left and right of the label
 
 // Draws a line's spans from x (one after the other, or at x plus their
-// place in a placed line), the row's top at y, rows
-// `lineHeight` high with the text's baseline `baseline` below the top.
-// Link spans are drawn as buttons as high as the row but its last pixel
-// row (see PaintLinkFace).
+// place in a placed line), the row's top at y, rows `lineHeight` high
+// with the text's baseline `baseline` below the top. Link spans are drawn
+// as buttons as high as the row but its last pixel row (see
+// PaintLinkFace), the one of index focusedLink with the focus.
 void PaintLine(struct RastPort *rp, const StyledLine &line, const PagePens &pens, LONG x, LONG y, LONG lineHeight,
-               LONG baseline);
+               LONG baseline, LONG focusedLink = -1);
+
+// How a link button is drawn: as it is, with the keyboard's focus (its
+// edge in the accent colour), or held down (filled in the accent colour).
+enum class LinkLook { Normal, Focused, Pressed };
 
 // Draws a link button: a face with a one-pixel edge, the label at
-// kLinkPadding from its left, pressed or not. Only the box is touched; a
-// label wider than the box is cut to whole characters.
+// kLinkPadding from its left, in one of its looks. Only the box is
+// touched; a label wider than the box is cut to whole characters.
 void PaintLinkFace(struct RastPort *rp, const PagePens &pens, const std::string &label, UBYTE style, LONG left,
-                   LONG top, LONG width, LONG height, LONG baseline, bool pressed);
+                   LONG top, LONG width, LONG height, LONG baseline, LinkLook look);
 
 }  // namespace hosted::multiview
 
