@@ -21,6 +21,8 @@ namespace {
 // the process ends.
 struct HandlerState {
     struct MsgPort *port = nullptr;
+    struct Task *task = nullptr;
+    ULONG paintSignal = 0;
     bool starting = false;
     bool failed = false;
     std::vector<std::shared_ptr<ConsoleUnit>> consoles;
@@ -111,18 +113,28 @@ void Dispatch(const Received &m)
 void Serve()
 {
     struct MsgPort *port = CreateMsgPort();
+    BYTE paintBit = AllocSignal(-1);
     {
         std::lock_guard<std::mutex> guard(StartLock());
-        Handler().port = port;
-        Handler().failed = port == nullptr;
+        bool ready = port != nullptr && paintBit >= 0;
+        Handler().port = ready ? port : nullptr;
+        Handler().task = FindTask(nullptr);
+        Handler().paintSignal = ready ? 1UL << paintBit : 0;
+        Handler().failed = !ready;
         Handler().starting = false;
     }
     Started().notify_all();
-    if (port == nullptr)
+    if (Handler().failed)
         return;
+    const ULONG portSignal = 1UL << port->mp_SigBit;
+    const ULONG paintSignal = 1UL << paintBit;
     for (;;) {
-        Wait(1UL << port->mp_SigBit);
+        ULONG received = Wait(portSignal | paintSignal);
         std::lock_guard<std::mutex> guard(ConsoleLock());
+        if ((received & paintSignal) != 0) {
+            for (const std::shared_ptr<ConsoleUnit> &unit : Handler().consoles)
+                unit->PaintIfChanged();
+        }
         while (auto *im = reinterpret_cast<struct IntuiMessage *>(GetMsg(port))) {
             Received m;
             m.cls = im->Class;
@@ -165,6 +177,13 @@ struct MsgPort *ConsoleHandlerPort()
     // before that, so waiting here with it held is safe.
     Started().wait(lock, [&h] { return !h.starting; });
     return h.port;
+}
+
+void RequestConsolePaint()
+{
+    HandlerState &h = Handler();
+    if (h.task != nullptr && h.paintSignal != 0)
+        Signal(h.task, h.paintSignal);
 }
 
 void AddConsole(const std::shared_ptr<ConsoleUnit> &unit)

@@ -21,6 +21,11 @@ std::mutex &ConsoleLock();
 // Called with ConsoleLock() held.
 struct MsgPort *ConsoleHandlerPort();
 
+// Asks the handler to bring every console window whose text changed up to
+// date. Writers call this rather than draw: a burst of writes is drawn
+// once, and the handler counts as busy until it is drawn.
+void RequestConsolePaint();
+
 // The consoles the handler serves. A console is known from its opening
 // until it is over (a WAIT window outlives its streams). Called with
 // ConsoleLock() held.

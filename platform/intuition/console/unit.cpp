@@ -97,7 +97,11 @@ LONG ConsoleUnit::Write(const UBYTE *bytes, LONG length, LONG &error)
         bellsShown_ = grid_.Bells();
         DisplayBeep(view_.Window()->WScreen);
     }
-    Repaint(false);
+    // The handler draws it: a burst of writes is drawn once.
+    if (!changed_) {
+        changed_ = true;
+        RequestConsolePaint();
+    }
     return length;
 }
 
@@ -325,6 +329,7 @@ void ConsoleUnit::MakeRoomForTyping()
 
 void ConsoleUnit::Repaint(bool full)
 {
+    changed_ = false;
     if (!view_.IsOpen())
         return;
     LONG columns, rows;

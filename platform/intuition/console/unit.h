@@ -71,6 +71,12 @@ public:
     void RawKey(UWORD code, UWORD qualifier);
     void CloseGadget();
     void Repaint(bool full);
+    // Draws what writes changed since the window was last drawn.
+    void PaintIfChanged()
+    {
+        if (changed_)
+            Repaint(false);
+    }
     void ScrollerHeld(bool held);
     void ScrollerMoved(ULONG top);
     // True when the console is over: the handler forgets it.
@@ -104,6 +110,7 @@ private:
     bool lingering_ = false;   // WAIT: the streams are closed, the window stays
     bool over_ = false;
     bool readerSeen_ = false;
+    bool changed_ = false;     // written to and not drawn yet
     ULONG bellsShown_ = 0;
 };
 
