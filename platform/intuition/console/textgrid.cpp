@@ -87,7 +87,6 @@ void TextGrid::SetCell(LONG row, LONG column, const ConsoleCell &cell)
     if (r.cells.size() <= at)
         r.cells.resize(at + 1, Blank());
     r.cells[at] = cell;
-    Touch(r);
 }
 
 void TextGrid::EraseCells(LONG row, LONG from, LONG to)
@@ -103,7 +102,6 @@ void TextGrid::EraseCells(LONG row, LONG from, LONG to)
         for (LONG i = from; i < to; i++)
             r.cells[static_cast<std::size_t>(i)] = Blank();
     }
-    Touch(r);
 }
 
 void TextGrid::Print(UBYTE character)
@@ -216,13 +214,8 @@ void TextGrid::ClearWindow()
     }
     for (LONG i = 0; i < used; i++)
         ScrollOne();
-    for (LONG r = 0; r < screenRows_; r++) {
-        ConsoleRow &row = ScreenRow(r);
-        if (!row.cells.empty()) {
-            row.cells.clear();
-            Touch(row);
-        }
-    }
+    for (LONG r = 0; r < screenRows_; r++)
+        ScreenRow(r).cells.clear();
     cursorRow_ = 0;
     cursorColumn_ = 0;
 }
@@ -289,7 +282,6 @@ void TextGrid::InsertCharacters(LONG count)
     row.cells.insert(row.cells.begin() + static_cast<std::ptrdiff_t>(column), static_cast<std::size_t>(count), Blank());
     if (row.cells.size() > keep)
         row.cells.resize(keep);
-    Touch(row);
 }
 
 void TextGrid::DeleteCharacters(LONG count)
@@ -301,7 +293,6 @@ void TextGrid::DeleteCharacters(LONG count)
     std::size_t end = std::min(row.cells.size(), column + static_cast<std::size_t>(count));
     row.cells.erase(row.cells.begin() + static_cast<std::ptrdiff_t>(column),
                     row.cells.begin() + static_cast<std::ptrdiff_t>(end));
-    Touch(row);
 }
 
 void TextGrid::InsertLines(LONG count)

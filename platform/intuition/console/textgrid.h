@@ -20,12 +20,10 @@ struct ConsoleCell {
 
 // One row. Cells past the end are blank; a row may hold more cells than
 // the screen has columns (written before the window was made narrower).
-// `id` names the row for life, `version` grows with every change, so a
-// painter can tell what it has already drawn.
+// `id` names the row for life, so a painter can tell rows that moved.
 struct ConsoleRow {
     std::vector<ConsoleCell> cells;
     ULONG id = 0;
-    ULONG version = 0;
 };
 
 // The characters of a row, blanks at its end left out.
@@ -102,7 +100,6 @@ private:
     ConsoleRow &ScreenRow(LONG row) { return rows_[HistoryRows() + static_cast<std::size_t>(row)]; }
     ConsoleRow BlankRow();
     ConsoleCell Blank() const;
-    void Touch(ConsoleRow &row) { row.version++; }
     void SetCell(LONG row, LONG column, const ConsoleCell &cell);
     void EraseCells(LONG row, LONG from, LONG to);   // to exclusive; past the end: the rest
     void LineFeed();
