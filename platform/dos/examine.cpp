@@ -108,8 +108,12 @@ BOOL Examine(BPTR lock, struct FileInfoBlock *fileInfoBlock)
 /* Fills fib with the next entry of the drawer of a lock, each entry once,
    in the host's order. FALSE with IoErr ERROR_NO_MORE_ENTRIES after the
    last one; ERROR_OBJECT_WRONG_TYPE when the lock is on a file; other
-   codes for a failure while reading. A soft link shows as its object;
-   one whose object is gone is ST_SOFTLINK. */
+   codes for a failure while reading. A soft link shows its object's size,
+   date and protection with the type ST_LINKDIR (a drawer, >= 0) or
+   ST_LINKFILE (a file, < 0), so it lists as its object but a program that
+   walks a tree can tell the link from a drawer of its own and delete or
+   copy the link instead of what it points at. A link whose object is gone
+   is ST_SOFTLINK. */
 BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
 {
     if (fileInfoBlock == nullptr) {
@@ -172,7 +176,7 @@ BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
             struct stat object;
             if (fstatat(directoryFd, name, &object, 0) == 0) {
                 info = object;
-                type = hosted::TypeOf(info);
+                type = S_ISDIR(info.st_mode) ? ST_LINKDIR : ST_LINKFILE;
                 hosted::ReadExtendedAttributes(record->attributes, path, info, hspa, comment, sizeof comment);
             } else {
                 type = ST_SOFTLINK;

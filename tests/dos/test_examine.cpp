@@ -128,7 +128,7 @@ TEST_F(DosTest, SizesPastTwoGigabytesAreSaturatedAndExactIn64Bits)
     UnLock(root);
 }
 
-TEST_F(DosTest, SoftLinksShowAsTheirObjectAndDanglingOnesAsLinks)
+TEST_F(DosTest, SoftLinksShowAsLinksToTheirObjectAndDanglingOnesAsSoftLinks)
 {
     mkdir(Host("d").c_str(), 0755);
     mkdir(Host("d/realdir").c_str(), 0755);
@@ -144,10 +144,16 @@ TEST_F(DosTest, SoftLinksShowAsTheirObjectAndDanglingOnesAsLinks)
         entries[fib.fib_FileName] = fib;
     UnLock(lock);
     ASSERT_EQ(entries.size(), 5u);
-    EXPECT_EQ(entries["dirlink"].fib_DirEntryType, ST_USERDIR);
-    EXPECT_EQ(entries["filelink"].fib_DirEntryType, ST_FILE);
+    EXPECT_EQ(entries["dirlink"].fib_DirEntryType, ST_LINKDIR);    // listed as a drawer
+    EXPECT_EQ(entries["filelink"].fib_DirEntryType, ST_LINKFILE);  // listed as a file
+    EXPECT_EQ(entries["realdir"].fib_DirEntryType, ST_USERDIR);
     EXPECT_EQ(entries["filelink"].fib_Size, 3);
     EXPECT_EQ(entries["dangling"].fib_DirEntryType, ST_SOFTLINK);
+
+    // Deleting the link leaves its drawer and the drawer's contents alone.
+    dostest::WriteHostFile(Host("d/realdir/kept"), "x");
+    EXPECT_TRUE(DeleteFile("d/dirlink"));
+    EXPECT_TRUE(dostest::HostExists(Host("d/realdir/kept")));
 }
 
 TEST_F(DosTest, ExNextOnAFileAndExamineFH)
