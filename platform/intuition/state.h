@@ -112,6 +112,7 @@ struct IntuitionState {
     std::vector<ScreenRecord *> screens;   // front to back
     ScreenRecord *defaultScreen = nullptr;
     WindowRecord *active = nullptr;
+    struct Task *focusReturn = nullptr;    // the task whose active window just closed
     std::unordered_set<ScreenRecord *> liveScreens;
     std::unordered_set<WindowRecord *> liveWindows;
     std::unordered_set<MessageRecord *> liveMessages;

@@ -180,6 +180,7 @@ void PaintWindowFrame(WindowRecord *w)
 void ActivateWindowRecord(WindowRecord *w)
 {
     IntuitionState &st = State();
+    st.focusReturn = nullptr;
     WindowRecord *old = st.active;
     if (old == w)
         return;
@@ -369,11 +370,13 @@ struct Window *OpenWindowTagList(const struct NewWindow *newWindow, const struct
     DamageWindow(w, BoxAt(0, 0, width, height));
     if (s == FrontScreen())
         SetPointerOnWindows(s);
-    // Where this host differs: a window opened while no window is active
-    // becomes the active one, so that a program which closes its window and
-    // opens a new one in its place (to change its size or contents) keeps
-    // the keyboard and the menu button. Backdrop windows are left alone.
-    bool takeOver = st.active == nullptr && s == FrontScreen() && (win.Flags & WFLG_BACKDROP) == 0;
+    // Where this host differs: a window opened while no window is active,
+    // or by the task whose active window closed last, becomes the active
+    // one, so that a program which closes its window and opens a new one in
+    // its place (to change its size or contents) keeps the keyboard and the
+    // menu button. Backdrop windows are left alone.
+    bool heir = st.active == nullptr || st.focusReturn == FindTask(nullptr);
+    bool takeOver = heir && s == FrontScreen() && (win.Flags & WFLG_BACKDROP) == 0;
     if ((win.Flags & WFLG_ACTIVATE) != 0 || takeOver)
         ActivateWindowRecord(w);
     return &win;
@@ -409,7 +412,8 @@ void CloseWindow(struct Window *window)
         in.window = nullptr;
     }
     CancelMenuSession(w);
-    if (st.active == w)
+    bool wasActive = st.active == w;
+    if (wasActive)
         ActivateWindowRecord(nullptr);
     StripWindowMessages(w);
     if (w->ownedPort != nullptr && w->ownedPort != window->UserPort) {
@@ -431,4 +435,19 @@ void CloseWindow(struct Window *window)
     RestackScreen(s);
     DamageScreen(s, box);
     FreeWindowRecord(w);
+    // Where this host differs: when the active window closes, the frontmost
+    // other window of its screen becomes active, as a person expects from
+    // the window systems of today (the real system leaves none active, and
+    // the menus then need a click first).
+    // The task that closed it keeps the right to the focus for the window
+    // it may open in its place.
+    if (wasActive && s == FrontScreen()) {
+        for (WindowRecord *next : s->windows) {
+            if ((next->window.Flags & WFLG_BACKDROP) == 0) {
+                ActivateWindowRecord(next);
+                break;
+            }
+        }
+        st.focusReturn = FindTask(nullptr);
+    }
 }

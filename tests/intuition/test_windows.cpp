@@ -397,6 +397,30 @@ TEST(Windows, AWindowOpenedWhileNoneIsActiveTakesOver)
     Settle();
 }
 
+TEST(Windows, ClosingTheActiveWindowHandsTheFocusToTheFrontmostOther)
+{
+    struct Window *back = OpenWindowTags(nullptr, WA_Title, "Back", WA_Width, 200, WA_Height, 100, WA_DragBar,
+                                         TRUE, WA_Activate, TRUE, TAG_DONE);
+    struct Window *front = OpenWindowTags(nullptr, WA_Title, "Front", WA_Left, 50, WA_Width, 200, WA_Height, 100,
+                                          WA_DragBar, TRUE, WA_Activate, TRUE, TAG_DONE);
+    ASSERT_NE(back, nullptr);
+    ASSERT_NE(front, nullptr);
+    EXPECT_EQ(back->Flags & WFLG_WINDOWACTIVE, 0u);
+    CloseWindow(front);
+    EXPECT_NE(back->Flags & WFLG_WINDOWACTIVE, 0u);
+    // A window of another task opened now does not take the focus away.
+    struct Window *other = nullptr;
+    std::thread([&] {
+        other = OpenWindowTags(nullptr, WA_Title, "Other", WA_Left, 300, WA_Width, 200, WA_Height, 100, TAG_DONE);
+    }).join();
+    ASSERT_NE(other, nullptr);
+    EXPECT_NE(back->Flags & WFLG_WINDOWACTIVE, 0u);
+    EXPECT_EQ(other->Flags & WFLG_WINDOWACTIVE, 0u);
+    CloseWindow(other);
+    CloseWindow(back);
+    Settle();
+}
+
 TEST(Windows, TitlesAndLimits)
 {
     struct Window *w = OpenFramed("First title", 10, 30, 300, 200, kIdcmp);
