@@ -6,13 +6,12 @@
 
 #include <lister/read_drawer.h>
 #include <lister/sort.h>
+#include <proto/asl.h>
 #include <proto/dos.h>
 #include <proto/intuition.h>
 
 #include <cstdio>
 #include <cstring>
-
-#include <proto/asl.h>
 
 namespace {
 

@@ -2,12 +2,11 @@
 #include "core.h"
 #include "lister_ops.h"
 
+#include <proto/asl.h>
 #include <proto/dos.h>
 #include <proto/exec.h>
 #include <proto/graphics.h>
 #include <proto/intuition.h>
-
-#include <proto/asl.h>
 
 void Shutdown(Lister &lister)
 {
@@ -16,15 +15,16 @@ void Shutdown(Lister &lister)
     // 4–5
     FreeDirectBitMap(lister.direct);
     DisposeScrollGadgets(lister.gadgets);
-    // 6–7
+    // 6–7, the other way round: the drawer's lock is the current directory,
+    // so the start directory becomes current again before it is released.
+    if (lister.libraries[LibraryDos] != nullptr)
+        CurrentDir(lister.startDirectory);
     if (lister.entries.Usable()) {
         BPTR drawer = lister.Header().DrawerLock();
         if (drawer != 0 && drawer != lister.startDirectory)
             UnLock(drawer);
         lister.Header().SetDrawerLock(0);
     }
-    if (lister.libraries[LibraryDos] != nullptr)
-        CurrentDir(lister.startDirectory);
     // 8–10
     if (lister.userMenuOutput != 0)
         Close(lister.userMenuOutput);

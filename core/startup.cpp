@@ -10,12 +10,11 @@
 #include <dos/dosextens.h>
 #include <graphics/view.h>
 #include <intuition/imageclass.h>
+#include <proto/asl.h>
 #include <proto/dos.h>
 #include <proto/exec.h>
 #include <proto/graphics.h>
 #include <proto/intuition.h>
-
-#include <proto/asl.h>
 
 #include <cstring>
 #include <memory>
