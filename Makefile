@@ -16,8 +16,11 @@ configure: deps
 build: configure
 	cmake --build $(BUILD)
 
+# Tests make their temporary drawers under TMPDIR: inside the build tree,
+# on the same file system as the sources, because comments and protection
+# bits live in user extended attributes, which tmpfs on older kernels lacks.
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j2 --timeout 600
+	mkdir -p $(BUILD)/tmp && cd $(BUILD) && TMPDIR=$$(pwd)/tmp ctest --output-on-failure -j2 --timeout 600
 
 run: build
 	$(BUILD)/bin/Kestrovane $(if $(DRAWER),"$(DRAWER)")

@@ -1,60 +1,32 @@
 // Helpers of the file requester's tests: a volume "Work:" on a temporary drawer, the requester asked on a task of its own.
 #include "asl_fixture.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <climits>
-#include <cstdlib>
-#include <fstream>
+#include "support/host_files.h"
+#include "support/temp_home.h"
 
 namespace asltest {
 
 namespace {
 
-const std::string *gHome = [] {
-    char pattern[] = "/tmp/kv-asl-home-XXXXXX";
-    const char *made = mkdtemp(pattern);
-    auto *home = new std::string(made != nullptr ? made : "/tmp");
-    setenv("KESTROVANE_HOME", home->c_str(), 1);
-    return home;
-}();
-
-void RemoveTree(const std::string &path)
-{
-    if (path.size() > 8 && path.rfind("/tmp/", 0) == 0)
-        std::system(("chmod -R u+rwx '" + path + "' 2>/dev/null; rm -rf '" + path + "'").c_str());
-}
-
-struct HomeCleanup {
-    ~HomeCleanup() { RemoveTree(*gHome); }
-} gCleanup;
+// Before main, so that no test ever reads the user's own volume table.
+[[maybe_unused]] const std::string &gHome = kvtest::TestHome("kv-asl-home");
 
 }  // namespace
 
-const std::string &TestHome()
-{
-    return *gHome;
-}
-
 void MakeFile(const std::string &root, const std::string &relative, std::size_t bytes)
 {
-    std::ofstream(root + "/" + relative, std::ios::binary) << std::string(bytes, 'x');
+    kvtest::WriteHostFile(root + "/" + relative, std::string(bytes, 'x'));
 }
 
 void MakeDrawer(const std::string &root, const std::string &relative)
 {
-    mkdir((root + "/" + relative).c_str(), 0755);
+    kvtest::MakeHostDrawer(root + "/" + relative);
 }
 
 void AslTest::SetUp()
 {
-    char pattern[] = "/tmp/kv-asl-volume-XXXXXX";
-    const char *made = mkdtemp(pattern);
-    ASSERT_NE(made, nullptr);
-    char resolved[PATH_MAX];
-    ASSERT_NE(realpath(made, resolved), nullptr);
-    root_ = resolved;
+    ASSERT_TRUE(volume_.Make("kv-asl-volume"));
+    root_ = volume_.Root();
     MakeDrawer(root_, "docs");
     MakeDrawer(root_, "docs/deep");
     MakeFile(root_, "docs/guide.txt", 10);
@@ -62,15 +34,14 @@ void AslTest::SetUp()
     MakeFile(root_, "notes.txt", 6);
     MakeFile(root_, "readme", 2);
     MakeFile(root_, "notes.txt.info", 1);
-    std::ofstream(TestHome() + "/Mountlist") << "VOLUME Work: " << root_ << "\nDocs: Work:docs\n";
-    hosted::ReloadDosConfiguration();
+    volume_.Mount("Work", "Docs: Work:docs\n");
     itest::Settle();
 }
 
 void AslTest::TearDown()
 {
     itest::Settle();
-    RemoveTree(root_);
+    volume_.Unmount();
 }
 
 std::future<AslTest::Answer> AslTest::Show(struct FileRequester *request, std::vector<struct TagItem> tags)
@@ -87,15 +58,6 @@ struct Window *AslTest::WindowTitled(const std::string &title)
     struct Window *window = reqtest::FindWindow(title);
     itest::Settle();
     return window;
-}
-
-struct Gadget *GadgetWithId(struct Window *window, UWORD id)
-{
-    for (struct Gadget *g = window->FirstGadget; g != nullptr; g = g->NextGadget) {
-        if ((g->GadgetType & GTYP_SYSGADGET) == 0 && g->GadgetID == id)
-            return g;
-    }
-    return nullptr;
 }
 
 void ClickRow(struct Window *window, const std::string &name)

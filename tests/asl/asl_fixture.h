@@ -9,13 +9,13 @@
 #include <proto/asl.h>
 #include <proto/dos.h>
 
+#include "support/headless.h"
+#include "support/test_volume.h"
+
 #include <string>
 #include <utility>
 
 namespace asltest {
-
-// The KESTROVANE_HOME of this test program, made before anything starts.
-const std::string &TestHome();
 
 // Makes a file (with some bytes) or a drawer below the volume's root.
 void MakeFile(const std::string &root, const std::string &relative, std::size_t bytes = 3);
@@ -36,11 +36,12 @@ protected:
     // The requester's window (found by title), after the system settled.
     struct Window *WindowTitled(const std::string &title);
 
+    kvtest::TestVolume volume_;
     std::string root_;
 };
 
 // A gadget of the window by its GA_ID, or nullptr.
-struct Gadget *GadgetWithId(struct Window *window, UWORD id);
+using kvtest::GadgetWithId;
 
 // One row of the list by its name, clicked once or twice (the two clicks
 // given at once, so they are a double-click whatever the machine's speed).

@@ -27,7 +27,7 @@ struct AslWorld : ProbeWorld {
     }
 };
 
-std::string Centre(const e2e::Json &gadget)
+std::string Centre(const kvtest::Json &gadget)
 {
     return std::to_string(gadget["left"].Int() + gadget["width"].Int() / 2) + " " +
            std::to_string(gadget["top"].Int() + gadget["height"].Int() / 2);
@@ -45,15 +45,15 @@ TEST(ScriptedAsl, AClickedFileIsChosenWithThePositiveButton)
                                 "expect-no-window \"Open with programm...\"\n");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.output.substr(0, run.output.find(" box=")), "result 1 ioerr 0 drawer=Work: file=notes.txt");
-    e2e::Json dump = world.Dump("chosen.json");
-    const e2e::Json &window = reqtest::WindowOf(dump, "Open with programm...");
+    kvtest::Json dump = world.Dump("chosen.json");
+    const kvtest::Json &window = reqtest::WindowOf(dump, "Open with programm...");
     ASSERT_FALSE(window.IsNull());
     EXPECT_EQ(reqtest::TextLines(window),
               (std::vector<std::string>{"docs\tDrawer", "Music\tDrawer", "notes.txt\t6"}));
     EXPECT_TRUE(reqtest::GadgetOf(window, "notes.txt")["selected"].boolean);
     EXPECT_EQ(reqtest::GadgetOf(window, "Open with")["class"].string, "frbuttonclass");
     bool field = false;
-    for (const e2e::Json &g : window["gadgets"].array) {
+    for (const kvtest::Json &g : window["gadgets"].array) {
         if (g["class"].string == "strgclass" && g["value"].string == "notes.txt")
             field = true;
     }
@@ -81,7 +81,7 @@ TEST(ScriptedAsl, VolumesThenAVolumeThenADrawerInDrawersOnlyMode)
                                 "gadget \"Choose drawer\" \"OK\"\n");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.output.substr(0, run.output.find(" box=")), "result 1 ioerr 0 drawer=Work:docs file=");
-    e2e::Json dump = world.Dump("work.json");
+    kvtest::Json dump = world.Dump("work.json");
     EXPECT_EQ(reqtest::TextLines(reqtest::WindowOf(dump, "Choose drawer")),
               (std::vector<std::string>{"docs\tDrawer", "Music\tDrawer"}));
 }
@@ -92,8 +92,8 @@ TEST(ScriptedAsl, ADoubleClickOpensADrawerAndAPathCanBeTyped)
     ProbeResult run = world.Run(kProbe, {"title=Pick", "drawer=Work:"},
                                 "expect-window \"Pick\"\ndump @/start.json\n");
     ASSERT_EQ(run.status, 0) << run.errors;
-    e2e::Json start = world.Dump("start.json");
-    const e2e::Json &docs = reqtest::GadgetOf(reqtest::WindowOf(start, "Pick"), "docs");
+    kvtest::Json start = world.Dump("start.json");
+    const kvtest::Json &docs = reqtest::GadgetOf(reqtest::WindowOf(start, "Pick"), "docs");
     ASSERT_FALSE(docs.IsNull());
 
     run = world.Run(kProbe, {"title=Pick", "drawer=Work:"},
@@ -104,7 +104,7 @@ TEST(ScriptedAsl, ADoubleClickOpensADrawerAndAPathCanBeTyped)
                     "key Return\n");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.output.substr(0, run.output.find(" box=")), "result 1 ioerr 0 drawer=Work:docs file=guide.txt");
-    e2e::Json inside = world.Dump("docs.json");
+    kvtest::Json inside = world.Dump("docs.json");
     EXPECT_EQ(reqtest::TextLines(reqtest::WindowOf(inside, "Pick")), (std::vector<std::string>{"guide.txt\t10"}));
 
     // The drawer field: clear "Work:", type a path, Return goes there.
@@ -119,7 +119,7 @@ TEST(ScriptedAsl, ADoubleClickOpensADrawerAndAPathCanBeTyped)
                     "gadget \"Pick\" \"OK\"\n");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.output.substr(0, run.output.find(" box=")), "result 1 ioerr 0 drawer=Work:docs file=guide.txt");
-    e2e::Json typed = world.Dump("typed.json");
+    kvtest::Json typed = world.Dump("typed.json");
     EXPECT_EQ(reqtest::TextLines(reqtest::WindowOf(typed, "Pick")), (std::vector<std::string>{"guide.txt\t10"}));
 }
 
@@ -131,7 +131,7 @@ TEST(ScriptedAsl, AnUnreadableDrawerShowsTheSystemsText)
                                 "gadget \"Pick\" \"notes.txt\"\ngadget \"Pick\" \"OK\"\n");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.output.substr(0, run.output.find(" box=")), "result 1 ioerr 0 drawer=Work: file=notes.txt");
-    e2e::Json dump = world.Dump("gone.json");
+    kvtest::Json dump = world.Dump("gone.json");
     EXPECT_EQ(reqtest::TextLines(reqtest::WindowOf(dump, "Pick")),
               (std::vector<std::string>{"Work:gone: object not found"}));
 }

@@ -10,13 +10,13 @@
 #include <proto/exec.h>
 #include <proto/intuition.h>
 
+#include "support/headless.h"
+#include "support/temp_home.h"
+
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace contest {
@@ -26,60 +26,25 @@ namespace contest {
 struct Environment {
     Environment()
     {
-        setenv("KESTROVANE_DISPLAY", "headless", 1);
-        setenv("KESTROVANE_FONT", "test", 1);
-        setenv("KESTROVANE_SCREEN", "1024x768", 1);
-        unsetenv("KESTROVANE_SCRIPT");
-        char pattern[] = "/tmp/kv-console-home-XXXXXX";
-        if (const char *home = mkdtemp(pattern)) {
-            setenv("KESTROVANE_HOME", home, 1);
-            this->home = home;
-        }
+        kvtest::UseHeadlessDisplay();
+        kvtest::TestHome("kv-console-home");
     }
-    ~Environment()
-    {
-        if (!home.empty())
-            std::system(("rm -rf '" + home + "'").c_str());
-    }
-    std::string home;
 };
 inline Environment gEnvironment;
 
-inline void Settle()
-{
-    EXPECT_TRUE(hosted::WaitIdle(10000)) << "the system did not become idle";
-}
+using kvtest::Settle;
 
 // Waits until `condition` holds (another thread's work has reached a
 // point), for at most ten seconds; false when it never did.
 inline bool WaitFor(const std::function<bool()> &condition)
 {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        hosted::WaitIdle(100);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
+    return kvtest::WaitUntil(condition);
 }
 
 // The first window of the default screen with this title, or null.
 inline struct Window *FindWindow(const std::string &title)
 {
-    struct Screen *screen = LockPubScreen(nullptr);
-    struct Window *found = nullptr;
-    {
-        std::lock_guard<std::recursive_mutex> guard(hosted::IntuitionLock());
-        for (struct Window *w = screen->FirstWindow; w != nullptr; w = w->NextWindow) {
-            if (w->Title != nullptr && title == reinterpret_cast<const char *>(w->Title)) {
-                found = w;
-                break;
-            }
-        }
-    }
-    UnlockPubScreen(nullptr, screen);
-    return found;
+    return kvtest::WindowTitled(title);
 }
 
 inline std::vector<std::string> TextOf(const std::string &title)
@@ -90,20 +55,12 @@ inline std::vector<std::string> TextOf(const std::string &title)
 
 inline bool WaitForWindow(const std::string &title)
 {
-    return WaitFor([&] { return FindWindow(title) != nullptr; });
+    return kvtest::WaitForWindow(title) != nullptr;
 }
 
 inline void Key(UWORD rawKey, UWORD qualifier, ULONG character)
 {
-    hosted::HostInput input;
-    input.kind = hosted::HostInputKind::KeyDown;
-    input.rawKey = rawKey;
-    input.qualifier = qualifier;
-    input.character = character;
-    hosted::PostInput(input);
-    input.kind = hosted::HostInputKind::KeyUp;
-    input.character = 0;
-    hosted::PostInput(input);
+    kvtest::PostKeyStroke(rawKey, qualifier, character);
 }
 
 // Types text into the active window, key by key.
@@ -135,18 +92,7 @@ inline void CtrlBackslash()
 
 inline void Click(LONG x, LONG y)
 {
-    hosted::HostInput input;
-    input.kind = hosted::HostInputKind::PointerMove;
-    input.x = x;
-    input.y = y;
-    hosted::PostInput(input);
-    Settle();
-    input.kind = hosted::HostInputKind::ButtonDown;
-    hosted::PostInput(input);
-    Settle();
-    input.kind = hosted::HostInputKind::ButtonUp;
-    hosted::PostInput(input);
-    Settle();
+    kvtest::SettledClick(x, y);
 }
 
 // Clicks the close gadget of the window with this title.
@@ -154,10 +100,9 @@ inline void ClickClose(const std::string &title)
 {
     struct Window *w = FindWindow(title);
     ASSERT_NE(w, nullptr) << title;
-    hosted::WindowParts parts;
-    ASSERT_TRUE(hosted::WindowPartsOf(w, parts));
-    ASSERT_GT(parts.close.Width, 0) << title << " has no close gadget";
-    Click(w->LeftEdge + parts.close.Left + parts.close.Width / 2, w->TopEdge + parts.close.Top + parts.close.Height / 2);
+    LONG x = 0, y = 0;
+    ASSERT_TRUE(kvtest::CloseGadgetCentre(w, x, y)) << title << " has no close gadget";
+    Click(x, y);
 }
 
 inline LONG Put(BPTR file, const std::string &text)

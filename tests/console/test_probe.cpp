@@ -1,15 +1,14 @@
 // Console windows end to end: ConsoleProbe run on the headless display, driven by automation scripts, checked through its dumps.
-#include "json.h"
+#include "support/dump.h"
+#include "support/host_files.h"
+#include "support/script_run.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -17,11 +16,9 @@
 #include <thread>
 #include <vector>
 
-extern char **environ;
-
 namespace {
 
-using e2e::Json;
+using kvtest::Json;
 using Lines = std::vector<std::string>;
 
 struct Outcome {
@@ -31,15 +28,14 @@ struct Outcome {
 
 class Probe : public ::testing::Test {
 protected:
+    kvtest::TempDir work{"kv-console-probe"};
     std::string dir;
 
     void SetUp() override
     {
-        char pattern[] = "/tmp/kv-console-probe-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
+        ASSERT_FALSE(work.Path().empty());
+        dir = work.Path();
     }
-    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
 
     std::string Path(const std::string &name) const { return dir + "/" + name; }
 
@@ -48,19 +44,10 @@ protected:
     // home of its own and `extra`.
     std::vector<std::string> Environment(const std::vector<std::string> &extra) const
     {
-        std::vector<std::string> env;
-        for (char **e = environ; *e != nullptr; e++) {
-            std::string entry = *e;
-            if (entry.rfind("KESTROVANE_", 0) != 0 && entry.rfind("DISPLAY=", 0) != 0 &&
-                entry.rfind("WAYLAND_DISPLAY=", 0) != 0)
-                env.push_back(entry);
-        }
-        env.push_back("KESTROVANE_HOME=" + dir);
-        env.push_back("KESTROVANE_FONT=test");
-        env.push_back("KESTROVANE_SCREEN=1024x768");
-        env.push_back("KESTROVANE_DISPLAY=headless");
+        std::vector<std::string> env = kvtest::TestEnvironment(dir);
+        kvtest::SetVariable(env, "KESTROVANE_DISPLAY=headless");
         for (const std::string &e : extra)
-            env.push_back(e);
+            kvtest::SetVariable(env, e);
         return env;
     }
 
@@ -68,85 +55,44 @@ protected:
     // terminal, as when started from a desktop.
     Outcome Run(const std::vector<std::string> &arguments, const std::string &script)
     {
-        std::ofstream(Path("script")) << script;
-        std::vector<std::string> env = Environment({"KESTROVANE_SCRIPT=" + Path("script")});
-        std::vector<char *> envp;
-        for (std::string &e : env)
-            envp.push_back(e.data());
-        envp.push_back(nullptr);
-        std::string program = KV_CONSOLE_PROBE;
-        std::vector<std::string> args = arguments;
-        std::vector<char *> argv{program.data()};
-        for (std::string &a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        std::string errors = Path("stderr");
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawnattr_t attributes;
-        posix_spawnattr_init(&attributes);
-        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
-        pid_t pid = 0;
-        Outcome run;
-        EXPECT_EQ(posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), envp.data()), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        posix_spawnattr_destroy(&attributes);
-        run.status = Finish(pid);
-        std::stringstream text;
-        text << std::ifstream(errors).rdbuf();
-        run.errors = text.str();
-        return run;
+        kvtest::WriteHostFile(Path("script"), script);
+        kvtest::ProgramRun run;
+        run.program = KV_CONSOLE_PROBE;
+        run.arguments = arguments;
+        run.environment = Environment({"KESTROVANE_SCRIPT=" + Path("script")});
+        run.input = "/dev/null";
+        run.output = "/dev/null";
+        run.errors = Path("stderr");
+        run.newSession = true;
+        kvtest::RunResult done = kvtest::RunProgram(run);
+        EXPECT_TRUE(done.started);
+        if (done.timedOut)
+            ADD_FAILURE() << "the probe did not end";
+        return Outcome{done.status, done.errors};
     }
 
     // Waits for a child, killing it when it hangs.
     static int Finish(pid_t pid)
     {
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        int status = 0;
-        while (waitpid(pid, &status, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                kill(pid, SIGKILL);
-                waitpid(pid, &status, 0);
-                ADD_FAILURE() << "the probe did not end";
-                return -1;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        bool late = false;
+        int status = kvtest::WaitForChild(pid, 60, &late);
+        if (late)
+            ADD_FAILURE() << "the probe did not end";
+        return status;
     }
 
-    Json Dump(const std::string &name) const
-    {
-        std::stringstream text;
-        text << std::ifstream(Path(name)).rdbuf();
-        std::string error;
-        Json json = e2e::ParseJson(text.str(), &error);
-        EXPECT_TRUE(error.empty()) << error << "\n" << text.str();
-        return json;
-    }
+    Json Dump(const std::string &name) const { return kvtest::ReadDump(Path(name)); }
 };
 
 // The window of a dump with this title, or null.
 const Json *Window(const Json &dump, const std::string &title)
 {
-    for (const Json &screen : dump["screens"].array) {
-        for (const Json &window : screen["windows"].array) {
-            if (window["title"].string == title)
-                return &window;
-        }
-    }
-    return nullptr;
+    return kvtest::DumpWindow(dump, title);
 }
 
 Lines Text(const Json &window)
 {
-    Lines lines;
-    for (const Json &line : window["text"].array)
-        lines.push_back(line.string);
-    return lines;
+    return kvtest::DumpText(window);
 }
 
 TEST_F(Probe, TheErrorConsoleStaysUntilThePersonClosesIt)

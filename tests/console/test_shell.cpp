@@ -4,6 +4,8 @@
 #include <dos/dostags.h>
 #include <hosted/shell.h>
 
+#include "support/temp_dir.h"
+
 #include <algorithm>
 #include <fstream>
 #include <thread>
@@ -38,15 +40,14 @@ TEST(ConsoleShell, AHostCommandsOutputAppearsInTheWindow)
     EXPECT_EQ(TextOf("Shell output"), (Lines{"hello"}));
 
     // A listing of a drawer.
-    char pattern[] = "/tmp/kv-console-ls-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    std::string dir = pattern;
+    std::string dir = kvtest::MakeTempDir("kv-console-ls");
+    ASSERT_FALSE(dir.empty());
     std::ofstream(dir + "/alpha") << "a";
     std::ofstream(dir + "/beta") << "b";
     EXPECT_EQ(RunCommand(("ls " + dir).c_str(), nil, con), 0);
     Settle();
     EXPECT_EQ(TextOf("Shell output"), (Lines{"hello", "alpha", "beta"}));
-    std::system(("rm -rf '" + dir + "'").c_str());
+    kvtest::RemoveTempTree(dir);
 
     // An unknown command says so in the window.
     EXPECT_EQ(RunCommand("no-such-command-anywhere", nil, con), RETURN_ERROR);

@@ -8,9 +8,10 @@
 #include <proto/graphics.h>
 #include <proto/intuition.h>
 
+#include "support/headless.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <thread>
 #include <vector>
@@ -18,25 +19,15 @@
 namespace {
 
 struct Environment {
-    Environment()
-    {
-        setenv("KESTROVANE_DISPLAY", "headless", 1);
-        setenv("KESTROVANE_FONT", "test", 1);
-        setenv("KESTROVANE_SCREEN", "1024x768", 1);
-        unsetenv("KESTROVANE_SCRIPT");
-    }
+    Environment() { kvtest::UseHeadlessDisplay(); }
 };
 Environment gEnvironment;
 
-void Settle() { EXPECT_TRUE(hosted::WaitIdle(10000)); }
+using kvtest::Settle;
 
 void Post(hosted::HostInputKind kind, LONG x = 0, LONG y = 0)
 {
-    hosted::HostInput input;
-    input.kind = kind;
-    input.x = x;
-    input.y = y;
-    hosted::PostInput(input);
+    kvtest::PostHostInput(kind, x, y);
 }
 
 // A click as a person gives it, from the test's input thread.

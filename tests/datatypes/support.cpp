@@ -1,16 +1,12 @@
 // Shared by the datatypes tests: the volume on a temporary drawer, the ILBM writer and pixel access.
 #include "support.h"
 
-#include <hosted/dos.h>
+#include "support/temp_home.h"
+
 #include <hosted/graphics.h>
 #include <proto/graphics.h>
 
-#include <dirent.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <climits>
-#include <cstdlib>
+#include <cstdio>
 #include <fstream>
 #include <ostream>
 
@@ -19,60 +15,21 @@ namespace dttest {
 namespace {
 
 // Before main, so that no test ever reads the user's own volume table.
-const std::string *gHome = [] {
-    char pattern[] = "/tmp/kv-dt-home-XXXXXX";
-    const char *made = mkdtemp(pattern);
-    auto *home = new std::string(made != nullptr ? made : "/tmp");
-    setenv("KESTROVANE_HOME", home->c_str(), 1);
-    return home;
-}();
-
-void RemoveHostTree(const std::string &path)
-{
-    struct stat info;
-    if (path.size() < 6 || lstat(path.c_str(), &info) != 0)
-        return;
-    if (S_ISDIR(info.st_mode)) {
-        if (DIR *directory = opendir(path.c_str())) {
-            while (struct dirent *entry = readdir(directory)) {
-                std::string name = entry->d_name;
-                if (name != "." && name != "..")
-                    RemoveHostTree(path + "/" + name);
-            }
-            closedir(directory);
-        }
-        rmdir(path.c_str());
-    } else {
-        unlink(path.c_str());
-    }
-}
-
-struct HomeCleanup {
-    ~HomeCleanup() { RemoveHostTree(*gHome); }
-} gCleanup;
+[[maybe_unused]] const std::string &gHome = kvtest::TestHome("kv-dt-home");
 
 }  // namespace
 
 void PictureTest::SetUp()
 {
-    char pattern[] = "/tmp/kv-dt-volume-XXXXXX";
-    const char *made = mkdtemp(pattern);
-    ASSERT_NE(made, nullptr);
-    char resolved[PATH_MAX];
-    ASSERT_NE(realpath(made, resolved), nullptr);
-    root = resolved;
-    std::ofstream(*gHome + "/Mountlist", std::ios::trunc) << "VOLUME DTTest: " << root << "\n";
-    hosted::ReloadDosConfiguration();
-    rootLock = Lock("DTTest:", SHARED_LOCK);
-    ASSERT_NE(rootLock, 0);
-    oldDir = CurrentDir(rootLock);
+    ASSERT_TRUE(volume.Make("kv-dt-volume"));
+    volume.Mount("DTTest");
+    ASSERT_TRUE(volume.Enter());
+    root = volume.Root();
 }
 
 void PictureTest::TearDown()
 {
-    CurrentDir(oldDir);
-    UnLock(rootLock);
-    RemoveHostTree(root);
+    volume.Unmount();
 }
 
 std::string PictureTest::Write(const std::string &name, const Bytes &contents)

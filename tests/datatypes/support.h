@@ -5,6 +5,8 @@
 #include <proto/datatypes.h>
 #include <proto/dos.h>
 
+#include "support/test_volume.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -30,9 +32,8 @@ protected:
     // The same from memory (DTST_MEMORY).
     Object *LoadMemory(const Bytes &contents);
 
+    kvtest::TestVolume volume;
     std::string root;
-    BPTR rootLock = 0;
-    BPTR oldDir = 0;
 };
 
 // --- IFF ILBM, written by hand ----------------------------------------------

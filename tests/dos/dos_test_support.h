@@ -5,6 +5,9 @@
 #include <hosted/dos.h>
 #include <proto/dos.h>
 
+#include "support/host_files.h"
+#include "support/test_volume.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,13 +17,10 @@ namespace dostest {
 // The KESTROVANE_HOME of this test program (made before any dos call).
 const std::string &TestHome();
 
-// Writes the volume and assign table and makes dos read it again.
-void WriteMountlist(const std::string &text);
-
-void WriteHostFile(const std::string &path, const std::string &contents);
-std::string ReadHostFile(const std::string &path);
-bool HostExists(const std::string &path);
-void RemoveHostTree(const std::string &path);
+using kvtest::HostExists;
+using kvtest::ReadHostFile;
+using kvtest::WriteHostFile;
+using kvtest::WriteMountlist;
 
 // Each test gets a fresh drawer as the volume "Test:", which is also the
 // current directory while the test runs.
@@ -30,11 +30,11 @@ protected:
     void TearDown() override;
 
     // The host path of a name below the volume's root.
-    std::string Host(const std::string &relative = "") const;
+    std::string Host(const std::string &relative = "") const { return volume_.Host(relative); }
 
+    kvtest::TestVolume volume_;
     std::string root_;
     BPTR rootLock_ = 0;
-    BPTR oldDir_ = 0;
 };
 
 }  // namespace dostest

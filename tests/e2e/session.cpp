@@ -1,95 +1,35 @@
 // End-to-end sessions: a temporary world, running the program in it, reading its dumps and screenshots.
 #include "session.h"
 
-#include <png.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "support/dump.h"
+#include "support/host_files.h"
+#include "support/script_run.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <thread>
 
 namespace e2e {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string ReadText(const std::string &path)
+Session::Session() : root_("kestrovane-e2e")
 {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteText(const std::string &path, const std::string &text)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-std::string Replace(std::string text, const std::string &from, const std::string &to)
-{
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
-}
-
-}  // namespace
-
-bool ReadPng(const std::string &path, Png &png)
-{
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str()))
-        return false;
-    image.format = PNG_FORMAT_RGB;
-    std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) {
-        png_image_free(&image);
-        return false;
-    }
-    png.width = long(image.width);
-    png.height = long(image.height);
-    png.pixels.resize(size_t(png.width * png.height));
-    for (size_t i = 0; i < png.pixels.size(); i++)
-        png.pixels[i] = uint32_t(rgb[3 * i]) << 16 | uint32_t(rgb[3 * i + 1]) << 8 | rgb[3 * i + 2];
-    return true;
-}
-
-Session::Session()
-{
-    char pattern[] = "/tmp/kestrovane-e2e-XXXXXX";
-    char *made = mkdtemp(pattern);
-    if (made == nullptr)
+    if (Root().empty()) {
+        std::fprintf(stderr, "cannot make a temporary directory in %s\n", kvtest::TempRoot().c_str());
         std::abort();
-    root_ = made;
+    }
     fs::create_directories(Tree());
     fs::create_directories(ProgDir());
     fs::create_directories(Home());
-    fs::create_directories(root_ + "/bin");
+    fs::create_directories(Root() + "/bin");
     fs::copy_file(KESTROVANE_PROGRAM, ProgDir() + "/Kestrovane");
     fs::permissions(ProgDir() + "/Kestrovane", fs::perms::owner_all);
     fs::copy_file(KESTROVANE_GUIDE, ProgDir() + "/Kestrovane.guide");
-    WriteText(Home() + "/Mountlist", "VOLUME Work: \"" + Tree() + "\"\n");
-    std::string viewer = root_ + "/bin/Multiview";
-    WriteText(viewer, "#!/bin/sh\necho \"$PWD|$*\" >> \"" + root_ + "/viewer.log\"\n");
+    kvtest::WriteHostFile(Home() + "/Mountlist", "VOLUME Work: \"" + Tree() + "\"\n");
+    std::string viewer = Root() + "/bin/Multiview";
+    kvtest::WriteHostFile(viewer, "#!/bin/sh\necho \"$PWD|$*\" >> \"" + Root() + "/viewer.log\"\n");
     fs::permissions(viewer, fs::perms::owner_all);
-}
-
-Session::~Session()
-{
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
 }
 
 void Session::MakeDrawer(const std::string &relative) const
@@ -99,103 +39,69 @@ void Session::MakeDrawer(const std::string &relative) const
 
 void Session::MakeFile(const std::string &relative, const std::string &content) const
 {
-    WriteText(Tree() + "/" + relative, content);
+    kvtest::WriteHostFile(Tree() + "/" + relative, content);
 }
 
 void Session::WriteFileBytes(const std::string &path, const std::vector<uint8_t> &bytes) const
 {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+    kvtest::WriteHostFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 std::vector<uint8_t> Session::ReadFileBytes(const std::string &path) const
 {
-    std::string text = ReadText(path);
+    std::string text = kvtest::ReadHostFile(path);
     return std::vector<uint8_t>(text.begin(), text.end());
 }
 
 RunResult Session::Run(const std::string &script, const std::vector<std::string> &arguments,
                        const std::string &directory, const std::vector<std::string> &environment) const
 {
-    std::string scriptPath = root_ + "/script.txt";
-    WriteText(scriptPath, Replace(script, "@", root_));
-    std::string errorsPath = root_ + "/stderr.txt";
-    std::string program = ProgDir() + "/Kestrovane";
-    std::string where = directory.empty() ? Tree() : directory;
-
-    pid_t child = fork();
-    if (child == 0) {
-        if (chdir(where.c_str()) != 0)
-            _exit(126);
-        std::FILE *errors = std::freopen(errorsPath.c_str(), "w", stderr);
-        (void)errors;
-        setenv("KESTROVANE_DISPLAY", "headless", 1);
-        setenv("KESTROVANE_FONT", "test", 1);
-        setenv("KESTROVANE_SCREEN", "1024x768", 1);
-        setenv("KESTROVANE_HOME", Home().c_str(), 1);
-        setenv("KESTROVANE_SCRIPT", scriptPath.c_str(), 1);
-        unsetenv("KESTROVANE_ALLOC_LIMIT");
-        unsetenv("KESTROVANE_ALLOC_FAIL");
-        unsetenv("XDG_RUNTIME_DIR");
-        std::string path = root_ + "/bin:" + (getenv("PATH") != nullptr ? getenv("PATH") : "/usr/bin:/bin");
-        setenv("PATH", path.c_str(), 1);
-        for (const std::string &assignment : environment) {
-            size_t equals = assignment.find('=');
-            setenv(assignment.substr(0, equals).c_str(), assignment.substr(equals + 1).c_str(), 1);
-        }
-        std::vector<char *> argv;
-        argv.push_back(program.data());
-        std::vector<std::string> copies = arguments;
-        for (std::string &argument : copies)
-            argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
-        _exit(127);
-    }
+    std::string scriptPath = Root() + "/script.txt";
+    kvtest::WriteHostFile(scriptPath, kvtest::ReplaceAll(script, "@", Root()));
+    kvtest::ProgramRun run;
+    run.program = ProgDir() + "/Kestrovane";
+    run.arguments = arguments;
+    run.directory = directory.empty() ? Tree() : directory;
+    run.errors = Root() + "/stderr.txt";
+    run.environment = kvtest::TestEnvironment(Home());
+    kvtest::SetVariable(run.environment, "KESTROVANE_DISPLAY=headless");
+    kvtest::SetVariable(run.environment, "KESTROVANE_SCRIPT=" + scriptPath);
+    kvtest::UnsetVariable(run.environment, "XDG_RUNTIME_DIR");
+    const char *path = std::getenv("PATH");
+    kvtest::SetVariable(run.environment, "PATH=" + Root() + "/bin:" + (path != nullptr ? path : "/usr/bin:/bin"));
+    for (const std::string &assignment : environment)
+        kvtest::SetVariable(run.environment, assignment);
+    kvtest::RunResult done = kvtest::RunProgram(run);
     RunResult result;
-    int status = 0;
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    for (;;) {
-        pid_t done = waitpid(child, &status, WNOHANG);
-        if (done == child)
-            break;
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            result.errors = "killed after 60 s\n";
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    if (WIFEXITED(status))
-        result.status = WEXITSTATUS(status);
-    result.errors += ReadText(errorsPath);
+    result.status = done.status;
+    if (!done.started)
+        result.errors = "could not start " + run.program + " in " + run.directory + "\n";
+    if (done.timedOut)
+        result.errors = "killed after 60 s\n";
+    result.errors += done.errors;
     return result;
 }
 
 Json Session::Dump(const std::string &name) const
 {
-    return ParseJson(ReadText(root_ + "/" + name));
+    return kvtest::ParseJson(kvtest::ReadHostFile(Root() + "/" + name));
 }
 
 Png Session::Shot(const std::string &name) const
 {
     Png png;
-    ReadPng(root_ + "/" + name, png);
+    ReadPng(Root() + "/" + name, png);
     return png;
 }
 
 std::string Session::ViewerLog() const
 {
-    return ReadText(root_ + "/viewer.log");
+    return kvtest::ReadHostFile(Root() + "/viewer.log");
 }
 
 const Json *WindowInfo::Gadget(long id) const
 {
-    for (const Json &gadget : json["gadgets"].array)
-        if (gadget["id"].Int() == id)
-            return &gadget;
-    return nullptr;
+    return kvtest::DumpGadgetWithId(json, id);
 }
 
 const Json *WindowInfo::MenuItem(const std::string &menu, const std::string &item) const
@@ -221,34 +127,28 @@ std::vector<std::string> WindowInfo::MenuTexts(const std::string &menu) const
 WindowInfo FindWindow(const Json &dump, const std::string &title)
 {
     WindowInfo info;
-    for (const Json &screen : dump["screens"].array)
-        for (const Json &window : screen["windows"].array) {
-            if (window["title"].string != title)
-                continue;
-            info.found = true;
-            info.title = title;
-            info.left = window["left"].Int();
-            info.top = window["top"].Int();
-            info.width = window["width"].Int();
-            info.height = window["height"].Int();
-            info.borderLeft = window["borders"][0].Int();
-            info.borderTop = window["borders"][1].Int();
-            info.borderRight = window["borders"][2].Int();
-            info.borderBottom = window["borders"][3].Int();
-            info.active = window["active"].boolean;
-            info.json = window;
-            return info;
-        }
+    const Json *window = kvtest::DumpWindow(dump, title);
+    if (window == nullptr)
+        return info;
+    const Json &w = *window;
+    info.found = true;
+    info.title = title;
+    info.left = w["left"].Int();
+    info.top = w["top"].Int();
+    info.width = w["width"].Int();
+    info.height = w["height"].Int();
+    info.borderLeft = w["borders"][0].Int();
+    info.borderTop = w["borders"][1].Int();
+    info.borderRight = w["borders"][2].Int();
+    info.borderBottom = w["borders"][3].Int();
+    info.active = w["active"].boolean;
+    info.json = w;
     return info;
 }
 
 std::vector<std::string> WindowTitles(const Json &dump)
 {
-    std::vector<std::string> titles;
-    for (const Json &screen : dump["screens"].array)
-        for (const Json &window : screen["windows"].array)
-            titles.push_back(window["title"].string);
-    return titles;
+    return kvtest::DumpWindowTitles(dump);
 }
 
 }  // namespace e2e

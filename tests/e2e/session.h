@@ -2,7 +2,9 @@
 #ifndef TESTS_E2E_SESSION_H
 #define TESTS_E2E_SESSION_H
 
-#include "json.h"
+#include "support/json.h"
+#include "support/png_reader.h"
+#include "support/temp_dir.h"
 
 #include <cstdint>
 #include <string>
@@ -16,18 +18,9 @@ constexpr long FontHeight = 12;
 constexpr long FontWidth = 8;
 constexpr long StatusHeight = 15;
 
-// A screenshot, pixels as 0x00RRGGBB.
-struct Png {
-    long width = 0;
-    long height = 0;
-    std::vector<uint32_t> pixels;
-    uint32_t At(long x, long y) const
-    {
-        return x >= 0 && y >= 0 && x < width && y < height ? pixels[size_t(y * width + x)] : 0xFF000000u;
-    }
-};
-
-bool ReadPng(const std::string &path, Png &png);
+using kvtest::Json;
+using kvtest::Png;
+using kvtest::ReadPng;
 
 struct RunResult {
     int status = -1;       // the exit status, -1 when the program did not end normally
@@ -62,14 +55,13 @@ struct WindowInfo {
 class Session {
 public:
     Session();
-    ~Session();
     Session(const Session &) = delete;
     Session &operator=(const Session &) = delete;
 
-    const std::string &Root() const { return root_; }
-    std::string Tree() const { return root_ + "/tree"; }
-    std::string ProgDir() const { return root_ + "/prog"; }
-    std::string Home() const { return root_ + "/home"; }
+    const std::string &Root() const { return root_.Path(); }
+    std::string Tree() const { return root_.Path("tree"); }
+    std::string ProgDir() const { return root_.Path("prog"); }
+    std::string Home() const { return root_.Path("home"); }
 
     void MakeDrawer(const std::string &relative) const;
     void MakeFile(const std::string &relative, const std::string &content) const;
@@ -89,7 +81,7 @@ public:
     std::string ViewerLog() const;
 
 private:
-    std::string root_;
+    kvtest::TempDir root_;
 };
 
 // The window of a dump with this title (the front-most one), or found false.

@@ -1,10 +1,9 @@
 // Screenshots: BGRA32 frames written as PNG files read back pixel for pixel; failures reported.
 #include <hosted/display.h>
 
-#include <gtest/gtest.h>
+#include "support/temp_dir.h"
 
-#include <cstdio>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -21,7 +20,9 @@ TEST(Png, AFrameRoundTripsExactly)
             p[3] = 0x12;                             // alpha: not kept
         }
     }
-    std::string path = "/tmp/kv_png_test_" + std::to_string(getpid()) + ".png";
+    kvtest::TempDir dir("kv_png_test");
+    ASSERT_FALSE(dir.Path().empty());
+    std::string path = dir.Path("frame.png");
     std::string error;
     ASSERT_TRUE(hosted::WritePng(path, frame.data(), w, h, stride, error)) << error;
     std::vector<ULONG> back;
@@ -36,7 +37,6 @@ TEST(Png, AFrameRoundTripsExactly)
             ASSERT_EQ(back[static_cast<std::size_t>(y) * w + x], expected) << x << "," << y;
         }
     }
-    std::remove(path.c_str());
 }
 
 TEST(Png, FailuresAreReported)
@@ -45,7 +45,8 @@ TEST(Png, FailuresAreReported)
     std::string error;
     EXPECT_FALSE(hosted::WritePng("/nonexistent-directory/x.png", frame.data(), 2, 2, 8, error));
     EXPECT_NE(error.find("/nonexistent-directory/x.png"), std::string::npos);
-    EXPECT_FALSE(hosted::WritePng("/tmp/x.png", frame.data(), 0, 2, 8, error));
+    kvtest::TempDir dir("kv_png_test");
+    EXPECT_FALSE(hosted::WritePng(dir.Path("x.png"), frame.data(), 0, 2, 8, error));
     std::vector<ULONG> back;
     LONG w = 0, h = 0;
     EXPECT_FALSE(hosted::ReadPng("/nonexistent-directory/x.png", back, w, h, error));

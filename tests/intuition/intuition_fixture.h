@@ -8,39 +8,26 @@
 #include <proto/graphics.h>
 #include <proto/intuition.h>
 
+#include "support/headless.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 namespace itest {
 
 // Every test runs on the headless display with the deterministic font.
 struct Environment {
-    Environment()
-    {
-        setenv("KESTROVANE_DISPLAY", "headless", 1);
-        setenv("KESTROVANE_FONT", "test", 1);
-        setenv("KESTROVANE_SCREEN", "1024x768", 1);
-        unsetenv("KESTROVANE_SCRIPT");
-    }
+    Environment() { kvtest::UseHeadlessDisplay(); }
 };
 inline Environment gEnvironment;
 
 // Waits until intuition has handled everything given to it.
-inline void Settle()
-{
-    EXPECT_TRUE(hosted::WaitIdle(10000)) << "the system did not become idle";
-}
+using kvtest::Settle;
 
 inline void Post(hosted::HostInputKind kind, LONG x = 0, LONG y = 0, UBYTE button = hosted::HostButtonLeft)
 {
-    hosted::HostInput input;
-    input.kind = kind;
-    input.x = x;
-    input.y = y;
-    input.button = button;
-    hosted::PostInput(input);
+    kvtest::PostHostInput(kind, x, y, button);
 }
 
 inline void Move(LONG x, LONG y)
@@ -63,22 +50,12 @@ inline void Release(bool right = false)
 
 inline void Click(LONG x, LONG y)
 {
-    Move(x, y);
-    Press();
-    Release();
+    kvtest::SettledClick(x, y);
 }
 
 inline void Key(UWORD rawKey, UWORD qualifier, ULONG character)
 {
-    hosted::HostInput input;
-    input.kind = hosted::HostInputKind::KeyDown;
-    input.rawKey = rawKey;
-    input.qualifier = qualifier;
-    input.character = character;
-    hosted::PostInput(input);
-    input.kind = hosted::HostInputKind::KeyUp;
-    input.character = 0;
-    hosted::PostInput(input);
+    kvtest::PostKeyStroke(rawKey, qualifier, character);
     Settle();
 }
 

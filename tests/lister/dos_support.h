@@ -4,6 +4,9 @@
 
 #include <proto/dos.h>
 
+#include "support/host_files.h"
+#include "support/test_volume.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,7 +14,7 @@
 namespace listertest {
 
 // Writes a host file of `contents`.
-void WriteHostFile(const std::string &path, const std::string &contents);
+using kvtest::WriteHostFile;
 
 // Each test gets a fresh temporary drawer as the volume "LTest:", which is
 // the current directory while the test runs (the test's start directory).
@@ -21,12 +24,12 @@ protected:
     void TearDown() override;
 
     // The host path of a name below the volume's root.
-    std::string Host(const std::string &relative = "") const;
-    void MakeHostDrawer(const std::string &relative) const;
+    std::string Host(const std::string &relative = "") const { return volume.Host(relative); }
+    void MakeHostDrawer(const std::string &relative) const { kvtest::MakeHostDrawer(Host(relative)); }
 
+    kvtest::TestVolume volume;
     std::string root;
     BPTR rootLock = 0;
-    BPTR oldDir = 0;
 };
 
 }  // namespace listertest

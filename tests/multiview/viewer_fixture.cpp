@@ -10,9 +10,11 @@
 #include <proto/dos.h>
 #include <proto/intuition.h>
 
+#include "support/headless.h"
+#include "support/host_files.h"
+#include "support/temp_home.h"
+
 #include <chrono>
-#include <cstdlib>
-#include <fstream>
 #include <mutex>
 #include <thread>
 
@@ -22,43 +24,24 @@ namespace {
 
 // Set before main: the headless display, the test font, a screen of a
 // known size, and a home of the tests' own.
-const std::string *gHome = [] {
-    setenv("KESTROVANE_DISPLAY", "headless", 1);
-    setenv("KESTROVANE_FONT", "test", 1);
-    setenv("KESTROVANE_SCREEN", "1024x768", 1);
-    unsetenv("KESTROVANE_SCRIPT");
-    char pattern[] = "/tmp/kv-multiview-home-XXXXXX";
-    const char *made = mkdtemp(pattern);
-    auto *home = new std::string(made != nullptr ? made : "/tmp");
-    setenv("KESTROVANE_HOME", home->c_str(), 1);
-    return home;
+[[maybe_unused]] const std::string &gHome = [] () -> const std::string & {
+    kvtest::UseHeadlessDisplay();
+    return kvtest::TestHome("kv-multiview-home");
 }();
-
-struct HomeCleanup {
-    ~HomeCleanup() { std::system(("rm -rf '" + *gHome + "'").c_str()); }
-} gCleanup;
 
 void Post(hosted::HostInputKind kind, LONG x = 0, LONG y = 0)
 {
-    hosted::HostInput input;
-    input.kind = kind;
-    input.x = x;
-    input.y = y;
-    hosted::PostInput(input);
+    kvtest::PostHostInput(kind, x, y);
 }
 
 }  // namespace
 
 void ViewerTest::SetUp()
 {
-    char pattern[] = "/tmp/kv-multiview-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = pattern;
-    std::string volumePath;
-    ASSERT_TRUE(hosted::VolumePathOf(root_, volumePath));
-    rootLock_ = Lock(volumePath.c_str(), SHARED_LOCK);
-    ASSERT_NE(rootLock_, 0);
-    oldDir_ = CurrentDir(rootLock_);
+    ASSERT_TRUE(volume_.Make("kv-multiview"));
+    ASSERT_TRUE(volume_.Enter());
+    root_ = volume_.Root();
+    rootLock_ = volume_.RootLock();
 }
 
 void ViewerTest::TearDown()
@@ -69,23 +52,17 @@ void ViewerTest::TearDown()
         std::vector<std::string> titles = WindowTitles();
         if (titles.empty())
             break;
-        if (struct Window *w = FindWindow(titles[0])) {
-            hosted::WindowParts parts;
-            if (hosted::WindowPartsOf(w, parts) && parts.close.Width > 0)
-                Click(w->LeftEdge + parts.close.Left + parts.close.Width / 2,
-                      w->TopEdge + parts.close.Top + parts.close.Height / 2);
-        }
+        LONG x = 0, y = 0;
+        if (struct Window *w = FindWindow(titles[0]); w != nullptr && kvtest::CloseGadgetCentre(w, x, y))
+            Click(x, y);
     }
     EXPECT_TRUE(WaitForBackground());
-    CurrentDir(oldDir_);
-    UnLock(rootLock_);
-    std::system(("rm -rf '" + root_ + "'").c_str());
+    volume_.Unmount();
 }
 
 std::string ViewerTest::Write(const std::string &name, const std::string &bytes)
 {
-    std::ofstream out(HostPath(name), std::ios::binary | std::ios::trunc);
-    out << bytes;
+    kvtest::WriteHostFile(HostPath(name), bytes);
     return HostPath(name);
 }
 
@@ -98,65 +75,31 @@ LONG ViewerTest::Start(const std::string &name)
 
 void ViewerTest::Settle()
 {
-    EXPECT_TRUE(hosted::WaitIdle(10000)) << "the system did not become idle";
+    kvtest::Settle();
 }
 
 std::vector<std::string> ViewerTest::WindowTitles()
 {
-    std::vector<std::string> titles;
-    struct Screen *screen = LockPubScreen(nullptr);
-    if (screen == nullptr)
-        return titles;
-    {
-        std::lock_guard<std::recursive_mutex> guard(hosted::IntuitionLock());
-        for (struct Window *w = screen->FirstWindow; w != nullptr; w = w->NextWindow)
-            titles.push_back(w->Title != nullptr ? reinterpret_cast<const char *>(w->Title) : "");
-    }
-    UnlockPubScreen(nullptr, screen);
-    return titles;
+    return kvtest::WindowTitles();
 }
 
 struct Window *ViewerTest::FindWindow(const std::string &title)
 {
-    struct Window *found = nullptr;
-    struct Screen *screen = LockPubScreen(nullptr);
-    if (screen == nullptr)
-        return nullptr;
-    {
-        std::lock_guard<std::recursive_mutex> guard(hosted::IntuitionLock());
-        for (struct Window *w = screen->FirstWindow; w != nullptr && found == nullptr; w = w->NextWindow) {
-            if (w->Title != nullptr && title == reinterpret_cast<const char *>(w->Title))
-                found = w;
-        }
-    }
-    UnlockPubScreen(nullptr, screen);
-    return found;
+    return kvtest::WindowTitled(title);
 }
 
+// A viewer draws its window on its own task: the system settles before
+// the first look.
 struct Window *ViewerTest::WaitForWindow(const std::string &title, long milliseconds)
 {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (;;) {
-        hosted::WaitIdle(1000);
-        if (struct Window *w = FindWindow(title))
-            return w;
-        if (std::chrono::steady_clock::now() > deadline)
-            return nullptr;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    hosted::WaitIdle(1000);
+    return kvtest::WaitForWindow(title, milliseconds);
 }
 
 bool ViewerTest::WaitForNoWindow(const std::string &title, long milliseconds)
 {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (;;) {
-        hosted::WaitIdle(1000);
-        if (FindWindow(title) == nullptr)
-            return true;
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    hosted::WaitIdle(1000);
+    return kvtest::WaitForNoWindow(title, milliseconds);
 }
 
 std::string ViewerTest::TitleOf(struct Window *window)
@@ -183,12 +126,7 @@ struct Gadget *ViewerTest::GadgetByLabel(struct Window *window, const std::strin
 
 struct Gadget *ViewerTest::GadgetById(struct Window *window, UWORD id)
 {
-    std::lock_guard<std::recursive_mutex> guard(hosted::IntuitionLock());
-    for (struct Gadget *g = window->FirstGadget; g != nullptr; g = g->NextGadget) {
-        if ((g->GadgetType & GTYP_SYSGADGET) == 0 && g->GadgetID == id)
-            return g;
-    }
-    return nullptr;
+    return kvtest::GadgetWithId(window, id);
 }
 
 void ViewerTest::ScreenBox(struct Window *window, struct Gadget *g, LONG &left, LONG &top, LONG &width,
@@ -203,12 +141,7 @@ void ViewerTest::ScreenBox(struct Window *window, struct Gadget *g, LONG &left, 
 
 void ViewerTest::Click(LONG x, LONG y)
 {
-    Post(hosted::HostInputKind::PointerMove, x, y);
-    Settle();
-    Post(hosted::HostInputKind::ButtonDown);
-    Settle();
-    Post(hosted::HostInputKind::ButtonUp);
-    Settle();
+    kvtest::SettledClick(x, y);
 }
 
 void ViewerTest::ClickGadget(struct Window *window, const std::string &label)
@@ -237,13 +170,7 @@ void ViewerTest::Drag(LONG x1, LONG y1, LONG x2, LONG y2)
 
 void ViewerTest::Key(UWORD rawKey, UWORD qualifier)
 {
-    hosted::HostInput input;
-    input.kind = hosted::HostInputKind::KeyDown;
-    input.rawKey = rawKey;
-    input.qualifier = qualifier;
-    hosted::PostInput(input);
-    input.kind = hosted::HostInputKind::KeyUp;
-    hosted::PostInput(input);
+    kvtest::PostKeyStroke(rawKey, qualifier, 0);
     Settle();
 }
 
@@ -256,10 +183,9 @@ void ViewerTest::Wheel(LONG steps)
 void ViewerTest::CloseByGadget(struct Window *window)
 {
     std::string title = TitleOf(window);
-    hosted::WindowParts parts;
-    ASSERT_TRUE(hosted::WindowPartsOf(window, parts));
-    Click(window->LeftEdge + parts.close.Left + parts.close.Width / 2,
-          window->TopEdge + parts.close.Top + parts.close.Height / 2);
+    LONG x = 0, y = 0;
+    ASSERT_TRUE(kvtest::CloseGadgetCentre(window, x, y));
+    Click(x, y);
     EXPECT_TRUE(WaitForNoWindow(title));
 }
 

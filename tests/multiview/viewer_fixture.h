@@ -5,6 +5,8 @@
 #include <dos/dos.h>
 #include <intuition/intuition.h>
 
+#include "support/test_volume.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -61,9 +63,9 @@ protected:
     // Waits until every background command has ended.
     static bool WaitForBackground(long milliseconds = 10000);
 
+    kvtest::TestVolume volume_;
     std::string root_;
     BPTR rootLock_ = 0;
-    BPTR oldDir_ = 0;
 };
 
 }  // namespace mvtest

@@ -2,7 +2,8 @@
 #ifndef TESTS_REQUESTERS_PROBE_RUN_H
 #define TESTS_REQUESTERS_PROBE_RUN_H
 
-#include "../e2e/json.h"
+#include "support/json.h"
+#include "support/temp_dir.h"
 
 #include <string>
 #include <vector>
@@ -19,13 +20,10 @@ struct ProbeResult {
 // script and what the script writes (dumps, screenshots).
 class ProbeWorld {
 public:
-    ProbeWorld();
-    ~ProbeWorld();
-    ProbeWorld(const ProbeWorld &) = delete;
-    ProbeWorld &operator=(const ProbeWorld &) = delete;
+    ProbeWorld() : dir_("kv-requesters") {}
 
-    const std::string &Dir() const { return dir_; }
-    std::string Path(const std::string &name) const { return dir_ + "/" + name; }
+    const std::string &Dir() const { return dir_.Path(); }
+    std::string Path(const std::string &name) const { return dir_.Path(name); }
 
     // Runs `program` with `arguments` under `script` ("@/" in the script
     // stands for Dir()), on a 1024x768 headless screen with the test font,
@@ -34,23 +32,23 @@ public:
                     const std::string &script, const std::vector<std::string> &environment = {}) const;
 
     // A dump the script wrote (a null value when it cannot be read).
-    e2e::Json Dump(const std::string &name) const;
+    kvtest::Json Dump(const std::string &name) const;
 
 private:
-    std::string dir_;
+    kvtest::TempDir dir_;
 };
 
 // The first window of a dump with this title (a null value when none).
-const e2e::Json &WindowOf(const e2e::Json &dump, const std::string &title);
+const kvtest::Json &WindowOf(const kvtest::Json &dump, const std::string &title);
 
 // The labels of a window's gadgets, in the order of its list.
-std::vector<std::string> Labels(const e2e::Json &window);
+std::vector<std::string> Labels(const kvtest::Json &window);
 
 // The gadget with this label (a null value when none).
-const e2e::Json &GadgetOf(const e2e::Json &window, const std::string &label);
+const kvtest::Json &GadgetOf(const kvtest::Json &window, const std::string &label);
 
 // The window's "text" lines.
-std::vector<std::string> TextLines(const e2e::Json &window);
+std::vector<std::string> TextLines(const kvtest::Json &window);
 
 }  // namespace reqtest
 

@@ -7,10 +7,11 @@
 #include <hosted/intuition.h>
 #include <intuition/gadgetclass.h>
 
+#include "support/headless.h"
+
 #include <chrono>
 #include <future>
 #include <string>
-#include <thread>
 
 namespace reqtest {
 
@@ -18,24 +19,7 @@ namespace reqtest {
 // `except`), or nullptr. Waits up to `milliseconds` for it to appear.
 inline struct Window *FindWindow(const std::string &title, long milliseconds = 5000, struct Window *except = nullptr)
 {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (;;) {
-        {
-            std::lock_guard<std::recursive_mutex> guard(hosted::IntuitionLock());
-            struct Screen *screen = LockPubScreen(nullptr);
-            struct Window *found = nullptr;
-            for (struct Window *w = screen->FirstWindow; w != nullptr && found == nullptr; w = w->NextWindow) {
-                if (w != except && w->Title != nullptr && title == reinterpret_cast<const char *>(w->Title))
-                    found = w;
-            }
-            UnlockPubScreen(nullptr, screen);
-            if (found != nullptr)
-                return found;
-        }
-        if (std::chrono::steady_clock::now() > deadline)
-            return nullptr;
-        hosted::WaitIdle(50);
-    }
+    return kvtest::WaitForWindow(title, milliseconds, except);
 }
 
 // The label of a BOOPSI gadget (GA_Text), "" without one.

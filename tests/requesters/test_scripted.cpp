@@ -21,15 +21,15 @@ TEST(ScriptedRequests, GadgetsAnswerAndTheDumpShowsTheBody)
                                 "expect-no-window \"System Request\"\n");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.output, "answer 1\n");
-    e2e::Json dump = world.Dump("ask.json");
-    const e2e::Json &window = reqtest::WindowOf(dump, "System Request");
+    kvtest::Json dump = world.Dump("ask.json");
+    const kvtest::Json &window = reqtest::WindowOf(dump, "System Request");
     ASSERT_FALSE(window.IsNull());
     EXPECT_TRUE(window["active"].boolean);
     EXPECT_EQ(reqtest::Labels(window), (std::vector<std::string>{"Retry", "Abort"}));
     EXPECT_EQ(reqtest::TextLines(window), (std::vector<std::string>{"Work:notes.txt", "object not found"}));
     EXPECT_EQ(reqtest::GadgetOf(window, "Retry")["class"].string, "frbuttonclass");
     // In front of its parent, over it.
-    const e2e::Json &parent = reqtest::WindowOf(dump, "Probe parent");
+    const kvtest::Json &parent = reqtest::WindowOf(dump, "Probe parent");
     ASSERT_FALSE(parent.IsNull());
     EXPECT_EQ(dump["screens"][0]["windows"][0]["title"].string, "System Request");
 
@@ -62,8 +62,8 @@ TEST(ScriptedRequests, OneButtonAndALongBodyThatStaysOnTheScreen)
                                 "expect-window \"System Request\"\ndump @/long.json\nkey Return\n");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.output, "answer 0\n");
-    e2e::Json dump = world.Dump("long.json");
-    const e2e::Json &window = reqtest::WindowOf(dump, "System Request");
+    kvtest::Json dump = world.Dump("long.json");
+    const kvtest::Json &window = reqtest::WindowOf(dump, "System Request");
     ASSERT_FALSE(window.IsNull());
     EXPECT_EQ(reqtest::Labels(window), (std::vector<std::string>{"OK"}));
     EXPECT_EQ(reqtest::TextLines(window), (std::vector<std::string>{longLine, "second"}));
@@ -72,7 +72,7 @@ TEST(ScriptedRequests, OneButtonAndALongBodyThatStaysOnTheScreen)
     EXPECT_LE(window["top"].Int() + window["height"].Int(), 768);
     EXPECT_LT(window["width"].Int(), 1024);
     // Wrapped: taller than a two-line body would be.
-    const e2e::Json &ok = reqtest::GadgetOf(window, "OK");
+    const kvtest::Json &ok = reqtest::GadgetOf(window, "OK");
     EXPECT_GT(ok["top"].Int() - window["top"].Int(), 5 * 12);
 }
 
@@ -83,8 +83,8 @@ TEST(ScriptedRequests, EasyRequestWithThreeButtons)
                                 "expect-window \"Copy\"\ndump @/easy.json\ngadget \"Copy\" \"Skip\"\n");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.output, "answer 2\n");
-    e2e::Json dump = world.Dump("easy.json");
-    const e2e::Json &window = reqtest::WindowOf(dump, "Copy");
+    kvtest::Json dump = world.Dump("easy.json");
+    const kvtest::Json &window = reqtest::WindowOf(dump, "Copy");
     EXPECT_EQ(reqtest::Labels(window), (std::vector<std::string>{"Replace", "Skip", "Abort"}));
     EXPECT_EQ(reqtest::TextLines(window), (std::vector<std::string>{"notes.txt exists"}));
 }

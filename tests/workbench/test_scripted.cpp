@@ -55,16 +55,16 @@ TEST(ScriptedInfo, FlagsAndCommentAreSavedThroughDos)
     EXPECT_EQ(world.Mode() & 0200, 0u);   // the owner may not write now
     EXPECT_EQ(world.Comment(), "from the script");
 
-    e2e::Json before = world.Dump("before.json");
-    const e2e::Json &window = reqtest::WindowOf(before, "notes.txt");
+    kvtest::Json before = world.Dump("before.json");
+    const kvtest::Json &window = reqtest::WindowOf(before, "notes.txt");
     ASSERT_FALSE(window.IsNull());
     EXPECT_EQ(reqtest::TextLines(window)[0], "Name\tnotes.txt");
     EXPECT_TRUE(reqtest::GadgetOf(window, "w")["selected"].boolean);
     EXPECT_FALSE(reqtest::GadgetOf(window, "a")["selected"].boolean);
     std::vector<std::string> labels = reqtest::Labels(window);
     EXPECT_EQ(labels, (std::vector<std::string>{"h", "s", "p", "a", "r", "w", "e", "d", "", "Save", "Cancel"}));
-    e2e::Json after = world.Dump("after.json");
-    const e2e::Json &changed = reqtest::WindowOf(after, "notes.txt");
+    kvtest::Json after = world.Dump("after.json");
+    const kvtest::Json &changed = reqtest::WindowOf(after, "notes.txt");
     EXPECT_FALSE(reqtest::GadgetOf(changed, "w")["selected"].boolean);
     EXPECT_EQ(changed["gadgets"][8]["value"].string, "from the script");
 }

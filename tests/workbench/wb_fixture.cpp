@@ -1,56 +1,35 @@
 // Helpers of the information window's tests: a volume "Work:" on a temporary drawer, WBInfo on a task of its own.
 #include "wb_fixture.h"
 
-#include <sys/stat.h>
+#include "support/host_files.h"
+#include "support/temp_home.h"
 
-#include <climits>
-#include <cstdlib>
-#include <fstream>
+#include <sys/stat.h>
 
 namespace wbtest {
 
 namespace {
 
-const std::string *gHome = [] {
-    char pattern[] = "/tmp/kv-wb-home-XXXXXX";
-    const char *made = mkdtemp(pattern);
-    auto *home = new std::string(made != nullptr ? made : "/tmp");
-    setenv("KESTROVANE_HOME", home->c_str(), 1);
-    return home;
-}();
-
-void RemoveTree(const std::string &path)
-{
-    if (path.size() > 8 && path.rfind("/tmp/", 0) == 0)
-        std::system(("chmod -R u+rwx '" + path + "' 2>/dev/null; rm -rf '" + path + "'").c_str());
-}
-
-struct HomeCleanup {
-    ~HomeCleanup() { RemoveTree(*gHome); }
-} gCleanup;
+// Before main, so that no test ever reads the user's own volume table.
+[[maybe_unused]] const std::string &gHome = kvtest::TestHome("kv-wb-home");
 
 }  // namespace
 
 void WbTest::SetUp()
 {
-    char pattern[] = "/tmp/kv-wb-volume-XXXXXX";
-    const char *made = mkdtemp(pattern);
-    ASSERT_NE(made, nullptr);
-    char resolved[PATH_MAX];
-    ASSERT_NE(realpath(made, resolved), nullptr);
-    root_ = resolved;
-    std::ofstream(Host("notes.txt")) << "hello!";
+    ASSERT_TRUE(volume_.Make("kv-wb-volume"));
+    root_ = volume_.Root();
+    kvtest::WriteHostFile(Host("notes.txt"), "hello!");
     chmod(Host("notes.txt").c_str(), 0644);
-    mkdir(Host("docs").c_str(), 0755);
-    std::ofstream(*gHome + "/Mountlist") << "VOLUME Work: " << root_ << "\n";
-    hosted::ReloadDosConfiguration();
+    kvtest::MakeHostDrawer(Host("docs"));
+    volume_.Mount("Work");
     itest::Settle();
 }
 
 void WbTest::TearDown()
 {
     itest::Settle();
-    RemoveTree(root_);
+    volume_.Unmount();
 }
 
 std::future<WbTest::Answer> WbTest::Show(const std::string &drawer, const std::string &name)

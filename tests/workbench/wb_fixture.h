@@ -8,6 +8,8 @@
 #include <proto/dos.h>
 #include <proto/wb.h>
 
+#include "support/test_volume.h"
+
 #include <string>
 #include <utility>
 
@@ -28,8 +30,9 @@ protected:
     // What Examine says of a path now.
     struct FileInfoBlock Examined(const std::string &path);
 
-    std::string Host(const std::string &relative) const { return root_ + "/" + relative; }
+    std::string Host(const std::string &relative) const { return volume_.Host(relative); }
 
+    kvtest::TestVolume volume_;
     std::string root_;
 };
 

@@ -1,13 +1,13 @@
 // A small JSON reader for the automation's dumps.
-#ifndef TESTS_E2E_JSON_H
-#define TESTS_E2E_JSON_H
+#ifndef TESTS_SUPPORT_JSON_H
+#define TESTS_SUPPORT_JSON_H
 
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-namespace e2e {
+namespace kvtest {
 
 struct Json {
     enum class Type { Null, Bool, Number, String, Array, Object } type = Type::Null;
@@ -20,6 +20,7 @@ struct Json {
     // Members and elements; a missing one is a null value.
     const Json &operator[](const std::string &key) const;
     const Json &operator[](size_t index) const;
+    bool Has(const std::string &key) const { return object.count(key) != 0; }
     size_t size() const { return type == Type::Array ? array.size() : object.size(); }
     long Int() const { return long(number); }
     bool IsNull() const { return type == Type::Null; }
@@ -28,6 +29,6 @@ struct Json {
 // Parses a document; a malformed one gives a null value and `error`.
 Json ParseJson(const std::string &text, std::string *error = nullptr);
 
-}  // namespace e2e
+}  // namespace kvtest
 
-#endif  // TESTS_E2E_JSON_H
+#endif  // TESTS_SUPPORT_JSON_H

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-namespace e2e {
+namespace kvtest {
 
 namespace {
 
@@ -185,4 +185,4 @@ Json ParseJson(const std::string &text, std::string *error)
     return value;
 }
 
-}  // namespace e2e
+}  // namespace kvtest
