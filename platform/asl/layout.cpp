@@ -1,7 +1,7 @@
 // asl/layout.cpp: the file requester's geometry from the font: the list and its scroller, the fields, the buttons.
 #include "aslprivate.h"
 
-#include <proto/graphics.h>
+#include <hosted/graphics.h>
 
 #include <algorithm>
 
@@ -23,17 +23,9 @@ struct Metrics {
     LONG scrollWidth = 16;
 };
 
-LONG TextWidth(struct TextFont *font, const std::string &text)
-{
-    struct RastPort rp;
-    InitRastPort(&rp);
-    if (font != nullptr)
-        SetFont(&rp, font);
-    return text.empty() ? 0 : TextLength(&rp, text.data(), static_cast<ULONG>(text.size()));
-}
-
 Metrics MetricsOf(struct TextFont *font, const std::string &positive, const std::string &negative)
 {
+    TextMeasure measure(font);
     Metrics m;
     if (font != nullptr) {
         m.y = std::max<LONG>(font->tf_YSize, 6);
@@ -47,8 +39,8 @@ Metrics MetricsOf(struct TextFont *font, const std::string &positive, const std:
     m.buttonHeight = m.y + m.y / 2 + 4;
     m.buttonWidth = 8 * m.x;
     for (const std::string &label : {positive, std::string("Volumes"), std::string("Parent"), negative})
-        m.buttonWidth = std::max<LONG>(m.buttonWidth, TextWidth(font, label) + 4 * m.x);
-    m.labelWidth = std::max(TextWidth(font, "Drawer"), TextWidth(font, "File")) + m.x + 2;
+        m.buttonWidth = std::max<LONG>(m.buttonWidth, measure.Width(label) + 4 * m.x);
+    m.labelWidth = std::max(measure.Width("Drawer"), measure.Width("File")) + m.x + 2;
     m.scrollWidth = std::max<LONG>(m.y + 4, 16);
     return m;
 }

@@ -4,15 +4,8 @@
 
 namespace {
 
-struct Library gAslBase = [] {
-    struct Library base{};
-    base.lib_Node.ln_Type = NT_LIBRARY;
-    base.lib_Node.ln_Name = const_cast<char *>(AslName);
-    base.lib_Version = 50;
-    base.lib_IdString = const_cast<char *>("asl 50.1 (hosted)");
-    return base;
-}();
+struct Library gAslBase{};
 
-const bool gRegistered = (hosted::RegisterLibrary(&gAslBase), true);
+const bool gRegistered = hosted::RegisterLibraryBase(&gAslBase, AslName, 50, "asl 50.1 (hosted)");
 
 }  // namespace

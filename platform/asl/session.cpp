@@ -206,19 +206,17 @@ bool Session::MakeGadgets()
         if (buttons_[i] == nullptr)
             return false;
     }
-    const struct IBox &d = layout_.drawerField;
-    drawerField_ = link(NewObject(nullptr, STRGCLASS, GA_ID, IdDrawer, GA_RelVerify, TRUE, GA_TabCycle, TRUE,
-                                  STRINGA_Buffer, drawerText_, STRINGA_MaxChars, sizeof drawerText_, GA_Left,
-                                  bl + d.Left, GA_Top, bt + d.Top, GA_Width, d.Width, GA_Height, d.Height,
-                                  GA_DrawInfo, drawInfo_, GA_Previous, previous, TAG_DONE));
+    auto field = [&](UWORD id, char *text, std::size_t size, const struct IBox &box) {
+        return link(NewObject(nullptr, STRGCLASS, GA_ID, id, GA_RelVerify, TRUE, GA_TabCycle, TRUE, STRINGA_Buffer,
+                              text, STRINGA_MaxChars, size, GA_Left, bl + box.Left, GA_Top, bt + box.Top, GA_Width,
+                              box.Width, GA_Height, box.Height, GA_DrawInfo, drawInfo_, GA_Previous, previous,
+                              TAG_DONE));
+    };
+    drawerField_ = field(IdDrawer, drawerText_, sizeof drawerText_, layout_.drawerField);
     if (drawerField_ == nullptr)
         return false;
     if (!s.drawersOnly) {
-        const struct IBox &f = layout_.fileField;
-        fileField_ = link(NewObject(nullptr, STRGCLASS, GA_ID, IdFile, GA_RelVerify, TRUE, GA_TabCycle, TRUE,
-                                    STRINGA_Buffer, fileText_, STRINGA_MaxChars, sizeof fileText_, GA_Left,
-                                    bl + f.Left, GA_Top, bt + f.Top, GA_Width, f.Width, GA_Height, f.Height,
-                                    GA_DrawInfo, drawInfo_, GA_Previous, previous, TAG_DONE));
+        fileField_ = field(IdFile, fileText_, sizeof fileText_, layout_.fileField);
         if (fileField_ == nullptr)
             return false;
     }

@@ -4,15 +4,8 @@
 
 namespace {
 
-struct Library gCyberGfxBase = [] {
-    struct Library base{};
-    base.lib_Node.ln_Type = NT_LIBRARY;
-    base.lib_Node.ln_Name = const_cast<char *>(CYBERGFXNAME);
-    base.lib_Version = 50;
-    base.lib_IdString = const_cast<char *>("cybergraphics 50.1 (hosted)");
-    return base;
-}();
+struct Library gCyberGfxBase{};
 
-const bool gRegistered = (hosted::RegisterLibrary(&gCyberGfxBase), true);
+const bool gRegistered = hosted::RegisterLibraryBase(&gCyberGfxBase, CYBERGFXNAME, 50, "cybergraphics 50.1 (hosted)");
 
 }  // namespace

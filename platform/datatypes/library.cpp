@@ -4,15 +4,8 @@
 
 namespace {
 
-struct Library gDataTypesBase = [] {
-    struct Library base{};
-    base.lib_Node.ln_Type = NT_LIBRARY;
-    base.lib_Node.ln_Name = const_cast<char *>(DATATYPESNAME);
-    base.lib_Version = 50;
-    base.lib_IdString = const_cast<char *>("datatypes 50.1 (hosted)");
-    return base;
-}();
+struct Library gDataTypesBase{};
 
-const bool gRegistered = (hosted::RegisterLibrary(&gDataTypesBase), true);
+const bool gRegistered = hosted::RegisterLibraryBase(&gDataTypesBase, DATATYPESNAME, 50, "datatypes 50.1 (hosted)");
 
 }  // namespace

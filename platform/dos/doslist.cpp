@@ -218,13 +218,9 @@ BOOL AssignLock(CONST_STRPTR name, BPTR lock)
     }
     hosted::AssignEntry assign;
     if (lock != 0) {
-        hosted::LockRecord *record = hosted::LockRecordOf(lock);
+        hosted::LockRecord *record = hosted::DrawerLockRecordOf(lock);
         if (record == nullptr)
             return FALSE;
-        if (!record->directory) {
-            Fail(ERROR_OBJECT_WRONG_TYPE);
-            return FALSE;
-        }
         assign.name = assignName;
         if (!hosted::LocationOfLock(lock, assign.where))
             return FALSE;

@@ -139,6 +139,10 @@ struct LockRecord {
 // is not a live one of ours. The zero lock is not a record.
 LockRecord *LockRecordOf(BPTR lock);
 
+// The same for a lock on a drawer; null with IoErr ERROR_OBJECT_WRONG_TYPE
+// for a lock on a file.
+LockRecord *DrawerLockRecordOf(BPTR lock);
+
 // Copies where a lock's object is, safely against a Rename by another task
 // moving it meanwhile. False (IoErr ERROR_INVALID_LOCK) for a bad lock.
 bool CopyLockLocation(BPTR lock, DosLocation &where);

@@ -120,13 +120,9 @@ BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
         Fail(ERROR_REQUIRED_ARG_MISSING);
         return FALSE;
     }
-    hosted::LockRecord *record = hosted::LockRecordOf(lock);
+    hosted::LockRecord *record = hosted::DrawerLockRecordOf(lock);
     if (record == nullptr)
         return FALSE;
-    if (!record->directory) {
-        Fail(ERROR_OBJECT_WRONG_TYPE);
-        return FALSE;
-    }
     if (record->scan == nullptr) {
         hosted::DosLocation where;
         if (!hosted::CopyLockLocation(lock, where))

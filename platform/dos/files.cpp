@@ -360,6 +360,26 @@ int HostDescriptorOf(BPTR file)
 
 namespace {
 
+// The record of a Read (writing false) or Write of `length` bytes at
+// `buffer`: NULL with IoErr set when the handle is not open, the length or
+// the buffer is bad, or the file may not be read (ERROR_READ_PROTECTED) or
+// written (ERROR_WRITE_PROTECTED).
+FileRecord *TransferRecord(BPTR file, const void *buffer, LONG length, bool writing)
+{
+    FileRecord *record = FileRecordOf(file);
+    if (record == nullptr)
+        return nullptr;
+    if (length < 0 || (buffer == nullptr && length > 0)) {
+        Fail(ERROR_BAD_NUMBER);
+        return nullptr;
+    }
+    if (!(writing ? record->canWrite : record->canRead)) {
+        Fail(writing ? ERROR_WRITE_PROTECTED : ERROR_READ_PROTECTED);
+        return nullptr;
+    }
+    return record;
+}
+
 BPTR StandardHandle(int descriptor)
 {
     auto *record = new FileRecord;
@@ -472,17 +492,9 @@ BOOL Close(BPTR file)
    reads go straight to the host. */
 LONG Read(BPTR file, APTR buffer, LONG length)
 {
-    FileRecord *record = hosted::FileRecordOf(file);
+    FileRecord *record = hosted::TransferRecord(file, buffer, length, false);
     if (record == nullptr)
         return -1;
-    if (length < 0 || (buffer == nullptr && length > 0)) {
-        Fail(ERROR_BAD_NUMBER);
-        return -1;
-    }
-    if (!record->canRead) {
-        Fail(ERROR_READ_PROTECTED);
-        return -1;
-    }
     if (length == 0)
         return 0;
     if (!hosted::FlushRecord(record))
@@ -507,17 +519,9 @@ LONG Read(BPTR file, APTR buffer, LONG length)
    to the host; interrupted writes are continued. */
 LONG Write(BPTR file, CONST_APTR buffer, LONG length)
 {
-    FileRecord *record = hosted::FileRecordOf(file);
+    FileRecord *record = hosted::TransferRecord(file, buffer, length, true);
     if (record == nullptr)
         return -1;
-    if (length < 0 || (buffer == nullptr && length > 0)) {
-        Fail(ERROR_BAD_NUMBER);
-        return -1;
-    }
-    if (!record->canWrite) {
-        Fail(ERROR_WRITE_PROTECTED);
-        return -1;
-    }
     if (record->readEnd > record->readPos && !hosted::DropReadBuffer(record))
         return -1;
     if (!hosted::FlushRecord(record))

@@ -100,6 +100,16 @@ LockRecord *LockRecordOf(BPTR lock)
     return nullptr;
 }
 
+LockRecord *DrawerLockRecordOf(BPTR lock)
+{
+    LockRecord *record = LockRecordOf(lock);
+    if (record != nullptr && !record->directory) {
+        Fail(ERROR_OBJECT_WRONG_TYPE);
+        return nullptr;
+    }
+    return record;
+}
+
 bool CopyLockLocation(BPTR lock, DosLocation &where)
 {
     auto *record = reinterpret_cast<LockRecord *>(BADDR(lock));

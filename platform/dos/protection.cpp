@@ -26,6 +26,26 @@ const struct {
     LONG bit;
 } kHspa[4] = {{'h', FIBF_HOLD}, {'s', FIBF_SCRIPT}, {'p', FIBF_PURE}, {'a', FIBF_ARCHIVE}};
 
+// The rwe bits and the host's mode bits they stand for. The owner's bits
+// are set when the action is NOT allowed, the group's and other's when it
+// is. The host has no delete bit: d reads as w and is not kept.
+const struct {
+    mode_t mode;
+    LONG bit;         // the bit that sets the mode bit
+    LONG reported;    // the bits it reads back as
+    bool owner;
+} kModeBits[9] = {
+    {S_IRUSR, FIBF_READ, FIBF_READ, true},
+    {S_IWUSR, FIBF_WRITE, FIBF_WRITE | FIBF_DELETE, true},
+    {S_IXUSR, FIBF_EXECUTE, FIBF_EXECUTE, true},
+    {S_IRGRP, FIBF_GRP_READ, FIBF_GRP_READ, false},
+    {S_IWGRP, FIBF_GRP_WRITE, FIBF_GRP_WRITE | FIBF_GRP_DELETE, false},
+    {S_IXGRP, FIBF_GRP_EXECUTE, FIBF_GRP_EXECUTE, false},
+    {S_IROTH, FIBF_OTR_READ, FIBF_OTR_READ, false},
+    {S_IWOTH, FIBF_OTR_WRITE, FIBF_OTR_WRITE | FIBF_OTR_DELETE, false},
+    {S_IXOTH, FIBF_OTR_EXECUTE, FIBF_OTR_EXECUTE, false},
+};
+
 // Writes (or with a null value removes) an attribute. User attributes need
 // write permission on the file; for a file of ours that has none, dos
 // lends itself the owner's w bit for the moment of the change, because a
@@ -137,6 +157,19 @@ void Forget(const std::string &path)
         else
             ++entry;
     }
+}
+
+// The host path and status of the object `name` names; false with IoErr
+// set when the name cannot be resolved or nothing is there.
+bool ExistingObject(CONST_STRPTR name, std::string &path, struct stat &info)
+{
+    if (!ResolvePath(name, path))
+        return false;
+    if (stat(path.c_str(), &info) != 0) {
+        FailErrno(errno);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -275,27 +308,11 @@ void ReadExtendedAttributes(const std::string &hostPath, const struct stat &info
 
 LONG ProtectionOf(const struct stat &info, const char *hspa)
 {
-    mode_t mode = info.st_mode;
     LONG bits = 0;
-    // The owner's bits are set when the action is NOT allowed.
-    if ((mode & S_IRUSR) == 0)
-        bits |= FIBF_READ;
-    if ((mode & S_IWUSR) == 0)
-        bits |= FIBF_WRITE | FIBF_DELETE;
-    if ((mode & S_IXUSR) == 0)
-        bits |= FIBF_EXECUTE;
-    if (mode & S_IRGRP)
-        bits |= FIBF_GRP_READ;
-    if (mode & S_IWGRP)
-        bits |= FIBF_GRP_WRITE | FIBF_GRP_DELETE;
-    if (mode & S_IXGRP)
-        bits |= FIBF_GRP_EXECUTE;
-    if (mode & S_IROTH)
-        bits |= FIBF_OTR_READ;
-    if (mode & S_IWOTH)
-        bits |= FIBF_OTR_WRITE | FIBF_OTR_DELETE;
-    if (mode & S_IXOTH)
-        bits |= FIBF_OTR_EXECUTE;
+    for (const auto &m : kModeBits) {
+        if (((info.st_mode & m.mode) != 0) != m.owner)
+            bits |= m.reported;
+    }
     if (hspa != nullptr) {
         for (int i = 0; i < 4 && hspa[i] != 0; i++) {
             if (hspa[i] == kHspa[i].letter)
@@ -361,32 +378,14 @@ using hosted::FailErrno;
 BOOL SetProtection(CONST_STRPTR name, LONG protect)
 {
     std::string path;
-    if (!hosted::ResolvePath(name, path))
-        return FALSE;
     struct stat info;
-    if (stat(path.c_str(), &info) != 0) {
-        FailErrno(errno);
+    if (!hosted::ExistingObject(name, path, info))
         return FALSE;
-    }
     mode_t mode = info.st_mode & (S_ISUID | S_ISGID | S_ISVTX);
-    if ((protect & FIBF_READ) == 0)
-        mode |= S_IRUSR;
-    if ((protect & FIBF_WRITE) == 0)
-        mode |= S_IWUSR;
-    if ((protect & FIBF_EXECUTE) == 0)
-        mode |= S_IXUSR;
-    if (protect & FIBF_GRP_READ)
-        mode |= S_IRGRP;
-    if (protect & FIBF_GRP_WRITE)
-        mode |= S_IWGRP;
-    if (protect & FIBF_GRP_EXECUTE)
-        mode |= S_IXGRP;
-    if (protect & FIBF_OTR_READ)
-        mode |= S_IROTH;
-    if (protect & FIBF_OTR_WRITE)
-        mode |= S_IWOTH;
-    if (protect & FIBF_OTR_EXECUTE)
-        mode |= S_IXOTH;
+    for (const auto &m : hosted::kModeBits) {
+        if (((protect & m.bit) != 0) != m.owner)
+            mode |= m.mode;
+    }
 
     char hspa[5] = "----";
     bool any = false;
@@ -424,13 +423,9 @@ BOOL SetComment(CONST_STRPTR name, CONST_STRPTR comment)
         return FALSE;
     }
     std::string path;
-    if (!hosted::ResolvePath(name, path))
-        return FALSE;
     struct stat info;
-    if (stat(path.c_str(), &info) != 0) {
-        FailErrno(errno);
+    if (!hosted::ExistingObject(name, path, info))
         return FALSE;
-    }
     int error = hosted::ChangeAttributeAndForget(path, hosted::kCommentAttribute, length > 0 ? comment : nullptr, length);
     if (error == ENOTSUP && length == 0)
         error = 0;

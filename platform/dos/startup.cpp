@@ -65,14 +65,7 @@ std::string Quoted(const std::string &word)
     return out + "\"";
 }
 
-struct DosLibrary gDosBase = [] {
-    struct DosLibrary base{};
-    base.dl_lib.lib_Node.ln_Type = NT_LIBRARY;
-    base.dl_lib.lib_Node.ln_Name = const_cast<char *>(DOSNAME);
-    base.dl_lib.lib_Version = 50;
-    base.dl_lib.lib_IdString = const_cast<char *>("dos 50.1 (hosted)");
-    return base;
-}();
+struct DosLibrary gDosBase{};
 
 void AdoptHook(HostTask *task)
 {
@@ -85,7 +78,7 @@ void CleanupHook(HostTask *task)
 }
 
 const bool gDosRegistered = [] {
-    RegisterLibrary(&gDosBase.dl_lib);
+    RegisterLibraryBase(&gDosBase.dl_lib, DOSNAME, 50, "dos 50.1 (hosted)");
     ProcessHooks hooks;
     hooks.adopt = AdoptHook;
     hooks.cleanup = CleanupHook;

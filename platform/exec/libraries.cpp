@@ -16,16 +16,9 @@ struct List &Libraries()
     return *libraries;
 }
 
-struct Library gExecBase = [] {
-    struct Library base{};
-    base.lib_Node.ln_Type = NT_LIBRARY;
-    base.lib_Node.ln_Name = const_cast<char *>("exec.library");
-    base.lib_Version = 50;
-    base.lib_IdString = const_cast<char *>("exec 50.1 (hosted)");
-    return base;
-}();
+struct Library gExecBase{};
 
-const bool gExecRegistered = (hosted::RegisterLibrary(&gExecBase), true);
+const bool gExecRegistered = hosted::RegisterLibraryBase(&gExecBase, "exec.library", 50, "exec 50.1 (hosted)");
 
 }  // namespace
 
@@ -36,6 +29,16 @@ void RegisterLibrary(struct Library *base)
     std::lock_guard<std::mutex> guard(ExecLock());
     if (FindName(&Libraries(), base->lib_Node.ln_Name) == nullptr)
         AddTail(&Libraries(), &base->lib_Node);
+}
+
+bool RegisterLibraryBase(struct Library *base, const char *name, UWORD version, const char *idString)
+{
+    base->lib_Node.ln_Type = NT_LIBRARY;
+    base->lib_Node.ln_Name = const_cast<char *>(name);
+    base->lib_Version = version;
+    base->lib_IdString = const_cast<char *>(idString);
+    RegisterLibrary(base);
+    return true;
 }
 
 }  // namespace hosted

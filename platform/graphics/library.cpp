@@ -4,15 +4,8 @@
 
 namespace {
 
-struct Library gGraphicsBase = [] {
-    struct Library base{};
-    base.lib_Node.ln_Type = NT_LIBRARY;
-    base.lib_Node.ln_Name = const_cast<char *>(GRAPHICSNAME);
-    base.lib_Version = 50;
-    base.lib_IdString = const_cast<char *>("graphics 50.1 (hosted)");
-    return base;
-}();
+struct Library gGraphicsBase{};
 
-const bool gRegistered = (hosted::RegisterLibrary(&gGraphicsBase), true);
+const bool gRegistered = hosted::RegisterLibraryBase(&gGraphicsBase, GRAPHICSNAME, 50, "graphics 50.1 (hosted)");
 
 }  // namespace

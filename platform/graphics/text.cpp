@@ -206,3 +206,19 @@ ULONG TextFit(struct RastPort *rp, CONST_STRPTR string, ULONG strLen, struct Tex
         TextExtent(rp, strDirection < 0 ? string + strLen - fitted : string, fitted, textExtent);
     return fitted;
 }
+
+namespace hosted {
+
+TextMeasure::TextMeasure(struct TextFont *font)
+{
+    InitRastPort(&rp_);
+    if (font != nullptr)
+        SetFont(&rp_, font);
+}
+
+LONG TextMeasure::Width(const std::string &text)
+{
+    return text.empty() ? 0 : TextLength(&rp_, text.data(), static_cast<ULONG>(text.size()));
+}
+
+}  // namespace hosted

@@ -53,6 +53,27 @@ void PostInput(HostInput input)
         listener();
 }
 
+void PostKeyStroke(UWORD rawKey, UWORD qualifier, ULONG character)
+{
+    HostInput input;
+    input.kind = HostInputKind::KeyDown;
+    input.rawKey = rawKey;
+    input.qualifier = qualifier;
+    input.character = character;
+    PostInput(input);
+    input.kind = HostInputKind::KeyUp;
+    input.character = 0;
+    PostInput(input);
+}
+
+void PostCharacter(ULONG character)
+{
+    UWORD raw = RAWKEY_NONE;
+    UWORD qualifier = 0;
+    RawKeyOfCharacter(character, raw, qualifier);
+    PostKeyStroke(raw, qualifier, character);
+}
+
 bool TakeInput(HostInput &input)
 {
     std::lock_guard<std::mutex> guard(QueueLock());

@@ -316,17 +316,7 @@ private:
                     havePendingKey_ = false;
                     continue;
                 }
-                UWORD raw = RAWKEY_NONE;
-                UWORD qualifier = 0;
-                RawKeyOfCharacter(c, raw, qualifier);
-                input.kind = HostInputKind::KeyDown;
-                input.rawKey = raw;
-                input.qualifier = qualifier;
-                input.character = c;
-                PostInput(input);
-                input.kind = HostInputKind::KeyUp;
-                input.character = 0;
-                PostInput(input);
+                PostCharacter(c);
             }
             break;
         case SDL_QUIT:

@@ -116,19 +116,6 @@ void Click(Runner &runner, LONG x, LONG y, bool right)
     Button(runner, false, right);
 }
 
-void Key(UWORD rawKey, UWORD qualifier, ULONG character)
-{
-    HostInput input;
-    input.kind = HostInputKind::KeyDown;
-    input.rawKey = rawKey;
-    input.qualifier = qualifier;
-    input.character = character;
-    PostInput(input);
-    input.kind = HostInputKind::KeyUp;
-    input.character = 0;
-    PostInput(input);
-}
-
 LONG Number(const std::string &word)
 {
     return static_cast<LONG>(std::strtol(word.c_str(), nullptr, 10));
@@ -291,13 +278,8 @@ void TypeCommand(Runner &runner, const ScriptCommand &c)
         if (!field && !window)
             Fail(runner, "no string gadget is active and the active window takes no typing");
     }
-    for (char ch : Latin1(c.args[0])) {
-        ULONG character = static_cast<UBYTE>(ch);
-        UWORD raw = RAWKEY_NONE;
-        UWORD qualifier = 0;
-        RawKeyOfCharacter(character, raw, qualifier);
-        Key(raw, qualifier, character);
-    }
+    for (char ch : Latin1(c.args[0]))
+        PostCharacter(static_cast<UBYTE>(ch));
 }
 
 void WindowExpectation(Runner &runner, const ScriptCommand &c, bool present)
@@ -411,7 +393,7 @@ void Run(Runner &runner, const ScriptCommand &c)
         UWORD raw = 0;
         ULONG character = 0;
         RawKeyOfName(c.args[0], raw, character);
-        Key(raw, 0, character);
+        PostKeyStroke(raw, 0, character);
     } else if (name == "screenshot") {
         Screenshot(runner, c.args[0]);
     } else if (name == "dump") {

@@ -11,16 +11,9 @@ namespace hosted {
 
 namespace {
 
-struct IntuitionBase gBase = [] {
-    struct IntuitionBase base{};
-    base.LibNode.lib_Node.ln_Type = NT_LIBRARY;
-    base.LibNode.lib_Node.ln_Name = const_cast<char *>(INTUITIONNAME);
-    base.LibNode.lib_Version = 50;
-    base.LibNode.lib_IdString = const_cast<char *>("intuition 50.1 (hosted)");
-    return base;
-}();
+struct IntuitionBase gBase{};
 
-const bool gRegistered = (RegisterLibrary(&gBase.LibNode), true);
+const bool gRegistered = RegisterLibraryBase(&gBase.LibNode, INTUITIONNAME, 50, "intuition 50.1 (hosted)");
 
 // The preferences this host starts with. The double-click interval is half
 // a second, what desktops commonly use.

@@ -1,4 +1,5 @@
 // utility/tags.cpp: walking and searching tag lists.
+#include <hosted/task.h>
 #include <proto/exec.h>
 #include <proto/utility.h>
 
@@ -60,16 +61,9 @@ IPTR CallHookPkt(struct Hook *hook, APTR object, APTR paramPacket)
 
 namespace {
 
-struct Library gUtilityBase = [] {
-    struct Library base{};
-    base.lib_Node.ln_Type = NT_LIBRARY;
-    base.lib_Node.ln_Name = const_cast<char *>(UTILITYNAME);
-    base.lib_Version = 50;
-    base.lib_IdString = const_cast<char *>("utility 50.1 (hosted)");
-    return base;
-}();
+struct Library gUtilityBase{};
+
+const bool gUtilityRegistered =
+    hosted::RegisterLibraryBase(&gUtilityBase, UTILITYNAME, 50, "utility 50.1 (hosted)");
 
 }  // namespace
-
-#include <hosted/task.h>
-static const bool gUtilityRegistered = (hosted::RegisterLibrary(&gUtilityBase), true);

@@ -1,27 +1,13 @@
 // workbench/infolayout.cpp: the information window's geometry from the font: labels, values, flag buttons, comment, buttons.
 #include "wbprivate.h"
 
-#include <proto/graphics.h>
+#include <hosted/graphics.h>
 
 #include <algorithm>
 
 namespace hosted::wb {
 
 namespace {
-
-struct Measure {
-    struct RastPort rp;
-    explicit Measure(struct TextFont *font)
-    {
-        InitRastPort(&rp);
-        if (font != nullptr)
-            SetFont(&rp, font);
-    }
-    LONG Width(const std::string &text)
-    {
-        return text.empty() ? 0 : TextLength(&rp, text.data(), static_cast<ULONG>(text.size()));
-    }
-};
 
 struct IBox Box(LONG left, LONG top, LONG width, LONG height)
 {
@@ -33,7 +19,7 @@ struct IBox Box(LONG left, LONG top, LONG width, LONG height)
 
 std::string FittedText(struct TextFont *font, const std::string &text, LONG width)
 {
-    Measure measure(font);
+    TextMeasure measure(font);
     if (measure.Width(text) <= width)
         return text;
     std::string cut = text;
@@ -45,7 +31,7 @@ std::string FittedText(struct TextFont *font, const std::string &text, LONG widt
 InfoLayout LayoutInfo(struct TextFont *font, const std::vector<std::string> &labels,
                       const std::vector<std::string> &values, LONG maxInnerWidth)
 {
-    Measure measure(font);
+    TextMeasure measure(font);
     const LONG y = font != nullptr ? std::max<LONG>(font->tf_YSize, 6) : 8;
     const LONG x = font != nullptr ? std::max<LONG>(font->tf_XSize, 4) : 8;
     const LONG margin = std::max<LONG>(y, 8);

@@ -4,15 +4,8 @@
 
 namespace {
 
-struct Library gWorkbenchBase = [] {
-    struct Library base{};
-    base.lib_Node.ln_Type = NT_LIBRARY;
-    base.lib_Node.ln_Name = const_cast<char *>(WORKBENCHNAME);
-    base.lib_Version = 50;
-    base.lib_IdString = const_cast<char *>("workbench 50.1 (hosted)");
-    return base;
-}();
+struct Library gWorkbenchBase{};
 
-const bool gRegistered = (hosted::RegisterLibrary(&gWorkbenchBase), true);
+const bool gRegistered = hosted::RegisterLibraryBase(&gWorkbenchBase, WORKBENCHNAME, 50, "workbench 50.1 (hosted)");
 
 }  // namespace

@@ -85,10 +85,8 @@ void TypeInto(struct Window *window, struct Gadget *field, const std::string &te
     reqtest::ClickGadget(window, field);
     itest::Key(0x32, IEQUALIFIER_RCOMMAND, 'x');   // Right Amiga X clears the field
     for (char c : text) {
-        UWORD raw = hosted::RAWKEY_NONE;
-        UWORD qualifier = 0;
-        hosted::RawKeyOfCharacter(static_cast<UBYTE>(c), raw, qualifier);
-        itest::Key(raw, qualifier, static_cast<UBYTE>(c));
+        hosted::PostCharacter(static_cast<UBYTE>(c));
+        itest::Settle();
     }
     if (enter)
         itest::Key(RAWKEY_RETURN, 0, 13);

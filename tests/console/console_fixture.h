@@ -60,18 +60,14 @@ inline bool WaitForWindow(const std::string &title)
 
 inline void Key(UWORD rawKey, UWORD qualifier, ULONG character)
 {
-    kvtest::PostKeyStroke(rawKey, qualifier, character);
+    hosted::PostKeyStroke(rawKey, qualifier, character);
 }
 
 // Types text into the active window, key by key.
 inline void Type(const std::string &text)
 {
-    for (char c : text) {
-        UWORD raw = hosted::RAWKEY_NONE;
-        UWORD qualifier = 0;
-        hosted::RawKeyOfCharacter(static_cast<UBYTE>(c), raw, qualifier);
-        Key(raw, qualifier, static_cast<UBYTE>(c));
-    }
+    for (char c : text)
+        hosted::PostCharacter(static_cast<UBYTE>(c));
     Settle();
 }
 

@@ -55,7 +55,7 @@ inline void Click(LONG x, LONG y)
 
 inline void Key(UWORD rawKey, UWORD qualifier, ULONG character)
 {
-    kvtest::PostKeyStroke(rawKey, qualifier, character);
+    hosted::PostKeyStroke(rawKey, qualifier, character);
     Settle();
 }
 

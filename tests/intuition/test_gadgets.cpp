@@ -190,9 +190,8 @@ struct BoopsiGadgets : ::testing::Test {
     void Type(const char *s)
     {
         for (; *s != 0; s++) {
-            UWORD raw = 0, qualifier = 0;
-            hosted::RawKeyOfCharacter(static_cast<UBYTE>(*s), raw, qualifier);
-            Key(raw, qualifier, static_cast<UBYTE>(*s));
+            hosted::PostCharacter(static_cast<UBYTE>(*s));
+            itest::Settle();
         }
     }
 };

@@ -170,7 +170,7 @@ void ViewerTest::Drag(LONG x1, LONG y1, LONG x2, LONG y2)
 
 void ViewerTest::Key(UWORD rawKey, UWORD qualifier)
 {
-    kvtest::PostKeyStroke(rawKey, qualifier, 0);
+    hosted::PostKeyStroke(rawKey, qualifier, 0);
     Settle();
 }
 

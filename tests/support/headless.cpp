@@ -49,19 +49,6 @@ void PostHostInput(hosted::HostInputKind kind, LONG x, LONG y, UBYTE button)
     hosted::PostInput(input);
 }
 
-void PostKeyStroke(UWORD rawKey, UWORD qualifier, ULONG character)
-{
-    hosted::HostInput input;
-    input.kind = hosted::HostInputKind::KeyDown;
-    input.rawKey = rawKey;
-    input.qualifier = qualifier;
-    input.character = character;
-    hosted::PostInput(input);
-    input.kind = hosted::HostInputKind::KeyUp;
-    input.character = 0;
-    hosted::PostInput(input);
-}
-
 void SettledClick(LONG x, LONG y, UBYTE button)
 {
     PostHostInput(hosted::HostInputKind::PointerMove, x, y);

@@ -29,10 +29,6 @@ bool WaitUntil(const std::function<bool()> &condition, long milliseconds = 10000
 // One input event, posted as the display backend posts it.
 void PostHostInput(hosted::HostInputKind kind, LONG x = 0, LONG y = 0, UBYTE button = hosted::HostButtonLeft);
 
-// A key pressed and released: KeyDown typing `character` (0: none), KeyUp.
-// Does not wait for the system.
-void PostKeyStroke(UWORD rawKey, UWORD qualifier, ULONG character);
-
 // A click as a person gives it: the pointer moved, the button pressed and
 // released, the system settling after each step.
 void SettledClick(LONG x, LONG y, UBYTE button = hosted::HostButtonLeft);

@@ -32,10 +32,8 @@ void Type(struct Window *window, const std::string &text)
 {
     reqtest::ClickGadget(window, CommentField(window));
     for (char c : text) {
-        UWORD raw = hosted::RAWKEY_NONE;
-        UWORD qualifier = 0;
-        hosted::RawKeyOfCharacter(static_cast<UBYTE>(c), raw, qualifier);
-        itest::Key(raw, qualifier, static_cast<UBYTE>(c));
+        hosted::PostCharacter(static_cast<UBYTE>(c));
+        itest::Settle();
     }
 }
 

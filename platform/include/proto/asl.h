@@ -3,6 +3,7 @@
 #define PROTO_ASL_H
 
 #include <libraries/asl.h>
+#include <proto/hosted_tags.h>
 
 /* Makes a requester of a kind (ASL_FileRequest) with default settings
    from the tags (the ASLFR_ tags AslRequest takes). NULL when the kind is
@@ -24,41 +25,11 @@ void FreeAslRequest(APTR requester);
 /* AllocAslRequestTags(ASL_FileRequest, ASLFR_TitleText, "x", TAG_DONE) and
    AslRequestTags(request, tags..., TAG_DONE) in place of the real system's
    varargs stubs. */
-namespace asl_tags {
-template <typename T>
-inline IPTR Word(T *value)
-{
-    return reinterpret_cast<IPTR>(value);
-}
-template <typename T>
-inline IPTR Word(T value)
-{
-    return static_cast<IPTR>(value);
-}
-inline IPTR Word(decltype(nullptr)) { return 0; }
-
-template <unsigned N>
-struct List {
-    struct TagItem items[N / 2 + 1];
-    template <typename... Items>
-    explicit List(Items... values)
-    {
-        IPTR data[] = {Word(values)...};
-        for (unsigned i = 0; i + 1 < N; i += 2) {
-            items[i / 2].ti_Tag = static_cast<Tag>(data[i]);
-            items[i / 2].ti_Data = data[i + 1];
-        }
-        items[N / 2].ti_Tag = TAG_DONE;
-        items[N / 2].ti_Data = 0;
-    }
-};
-}  // namespace asl_tags
-
 template <typename... Items>
 inline APTR AllocAslRequestTags(ULONG reqType, Items... items)
 {
     static_assert(sizeof...(Items) % 2 == 1, "tags come in pairs and end with TAG_DONE");
-    asl_tags::List<sizeof...(Items)> list(items...);
+    hosted_tags::List<Items...> list(items...);
     return AllocAslRequest(reqType, list.items);
 }
 
@@ -66,7 +37,7 @@ template <typename... Items>
 inline BOOL AslRequestTags(APTR requester, Items... items)
 {
     static_assert(sizeof...(Items) % 2 == 1, "tags come in pairs and end with TAG_DONE");
-    asl_tags::List<sizeof...(Items)> list(items...);
+    hosted_tags::List<Items...> list(items...);
     return AslRequest(requester, list.items);
 }
 #endif

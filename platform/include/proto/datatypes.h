@@ -6,10 +6,8 @@
 #include <datatypes/datatypesclass.h>
 #include <datatypes/pictureclass.h>
 #include <intuition/classusr.h>
+#include <proto/hosted_tags.h>
 #include <utility/tagitem.h>
-
-#include <cstddef>
-#include <type_traits>
 
 struct Window;
 struct Requester;
@@ -68,57 +66,31 @@ IPTR DoDTMethodA(Object *o, struct Window *win, struct Requester *req, Msg msg);
 
 /* --- Tag-list forms --------------------------------------------------------- */
 /* NewDTObject("x", DTA_GroupID, GID_PICTURE, TAG_DONE) and the like. */
-namespace hosted_datatypes_args {
-template <typename T>
-inline IPTR Word(T value)
-{
-    if constexpr (std::is_pointer_v<T>)
-        return reinterpret_cast<IPTR>(value);
-    else
-        return static_cast<IPTR>(value);
-}
-inline IPTR Word(decltype(nullptr)) { return 0; }
-
-template <typename... Args>
-struct Tags {
-    static constexpr std::size_t count = sizeof...(Args) / 2 + 1;
-    struct TagItem items[count];
-    explicit Tags(Args... args)
-    {
-        const IPTR words[] = {Word(args)..., TAG_DONE, 0};
-        for (std::size_t i = 0; i < count; i++) {
-            items[i].ti_Tag = static_cast<Tag>(words[2 * i]);
-            items[i].ti_Data = words[2 * i + 1];
-        }
-    }
-};
-}  // namespace hosted_datatypes_args
-
 template <typename... Args>
 inline Object *NewDTObject(APTR name, Args... tags)
 {
-    hosted_datatypes_args::Tags<Args...> list(tags...);
+    hosted_tags::List<Args...> list(tags...);
     return NewDTObjectA(name, list.items);
 }
 
 template <typename... Args>
 inline ULONG GetDTAttrs(Object *o, Args... tags)
 {
-    hosted_datatypes_args::Tags<Args...> list(tags...);
+    hosted_tags::List<Args...> list(tags...);
     return GetDTAttrsA(o, list.items);
 }
 
 template <typename... Args>
 inline ULONG SetDTAttrs(Object *o, struct Window *win, struct Requester *req, Args... tags)
 {
-    hosted_datatypes_args::Tags<Args...> list(tags...);
+    hosted_tags::List<Args...> list(tags...);
     return SetDTAttrsA(o, win, req, list.items);
 }
 
 template <typename... Args>
 inline IPTR DoDTMethod(Object *o, struct Window *win, struct Requester *req, ULONG methodID, Args... args)
 {
-    IPTR words[] = {methodID, hosted_datatypes_args::Word(args)...};
+    IPTR words[] = {methodID, hosted_tags::Word(args)...};
     return DoDTMethodA(o, win, req, reinterpret_cast<Msg>(words));
 }
 

@@ -11,6 +11,7 @@
 #include <graphics/view.h>
 #include <graphics/displayinfo.h>
 #include <utility/tagitem.h>
+#include <proto/hosted_tags.h>
 
 /* Coordinates are LONGs; on this host their full range is honoured (chunky
    bitmaps may be taller than 32767 rows). Every drawing call is clipped to
@@ -178,35 +179,6 @@ void ReleasePen(struct ColorMap *cm, ULONG n);
 LONG FindColor(struct ColorMap *cm, ULONG r, ULONG g, ULONG b, LONG maxpen);
 
 #ifdef __cplusplus
-#include <cstddef>
-#include <type_traits>
-
-namespace hosted_tags {
-template <typename T>
-inline IPTR Value(T v)
-{
-    if constexpr (std::is_pointer_v<T>)
-        return reinterpret_cast<IPTR>(v);
-    else
-        return static_cast<IPTR>(v);
-}
-
-// Builds a tag array from alternating tags and values (TAG_DONE appended).
-template <typename... Args>
-struct List {
-    static constexpr std::size_t count = sizeof...(Args) / 2 + 1;
-    struct TagItem items[count];
-    explicit List(Args... args)
-    {
-        const IPTR values[] = {Value(args)..., TAG_DONE, 0};
-        for (std::size_t i = 0; i < count; i++) {
-            items[i].ti_Tag = static_cast<Tag>(values[2 * i]);
-            items[i].ti_Data = values[2 * i + 1];
-        }
-    }
-};
-}  // namespace hosted_tags
-
 template <typename... Args>
 inline LONG ObtainBestPen(struct ColorMap *cm, ULONG r, ULONG g, ULONG b, Args... tags)
 {

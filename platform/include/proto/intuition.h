@@ -9,6 +9,7 @@
 #include <intuition/classes.h>
 #include <intuition/classusr.h>
 #include <intuition/cghooks.h>
+#include <proto/hosted_tags.h>
 
 /* --- Screens ------------------------------------------------------------ */
 
@@ -230,44 +231,11 @@ void FreeRemember(struct Remember **rememberKey, BOOL reallyForget);
 #ifdef __cplusplus
 /* Tag-list conveniences in place of the real system's varargs stubs:
    OpenWindowTags(nw, WA_Title, "x", WA_Width, 200, TAG_DONE). */
-namespace intuition_tags {
-template <typename T>
-inline IPTR ToData(T *value)
-{
-    return reinterpret_cast<IPTR>(value);
-}
-template <typename T>
-inline IPTR ToData(T value)
-{
-    return static_cast<IPTR>(value);
-}
-inline IPTR ToData(decltype(nullptr))
-{
-    return 0;
-}
-
-template <unsigned N>
-struct List {
-    struct TagItem items[N / 2 + 1];
-    template <typename... Items>
-    explicit List(Items... values)
-    {
-        IPTR data[] = {ToData(values)...};
-        for (unsigned i = 0; i + 1 < N; i += 2) {
-            items[i / 2].ti_Tag = static_cast<Tag>(data[i]);
-            items[i / 2].ti_Data = data[i + 1];
-        }
-        items[N / 2].ti_Tag = TAG_DONE;
-        items[N / 2].ti_Data = 0;
-    }
-};
-}  // namespace intuition_tags
-
 template <typename... Items>
 inline struct Window *OpenWindowTags(const struct NewWindow *newWindow, Items... items)
 {
     static_assert(sizeof...(Items) % 2 == 1, "tags come in pairs and end with TAG_DONE");
-    intuition_tags::List<sizeof...(Items)> list(items...);
+    hosted_tags::List<Items...> list(items...);
     return OpenWindowTagList(newWindow, list.items);
 }
 
@@ -276,7 +244,7 @@ inline struct Window *OpenWindowTags(const struct NewWindow *newWindow, Items...
 template <typename... Args>
 inline LONG EasyRequest(struct Window *window, const struct EasyStruct *easyStruct, ULONG *idcmpPtr, Args... args)
 {
-    IPTR words[] = {intuition_tags::ToData(args)..., 0};
+    IPTR words[] = {hosted_tags::Word(args)..., 0};
     return EasyRequestArgs(window, easyStruct, idcmpPtr, words);
 }
 
@@ -284,7 +252,7 @@ template <typename... Args>
 inline struct Window *BuildEasyRequest(struct Window *window, const struct EasyStruct *easyStruct, ULONG idcmp,
                                        Args... args)
 {
-    IPTR words[] = {intuition_tags::ToData(args)..., 0};
+    IPTR words[] = {hosted_tags::Word(args)..., 0};
     return BuildEasyRequestArgs(window, easyStruct, idcmp, words);
 }
 
@@ -292,7 +260,7 @@ template <typename... Items>
 inline struct Screen *OpenScreenTags(const struct NewScreen *newScreen, Items... items)
 {
     static_assert(sizeof...(Items) % 2 == 1, "tags come in pairs and end with TAG_DONE");
-    intuition_tags::List<sizeof...(Items)> list(items...);
+    hosted_tags::List<Items...> list(items...);
     return OpenScreenTagList(newScreen, list.items);
 }
 #endif

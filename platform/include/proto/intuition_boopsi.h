@@ -6,9 +6,7 @@
 
 #include <intuition/classes.h>
 #include <intuition/classusr.h>
-
-#include <cstddef>
-#include <type_traits>
+#include <proto/hosted_tags.h>
 
 struct Gadget;
 struct Window;
@@ -112,44 +110,17 @@ void ReleaseGIRPort(struct RastPort *rp);
 /* NewObject(cl, "class", TAG1, data1, ..., TAG_DONE) and the like build the
    tag list or the method message from their arguments: each argument of a
    method becomes one IPTR of the message. */
-namespace hosted_boopsi_args {
-template <typename T>
-inline IPTR Word(T value)
-{
-    if constexpr (std::is_pointer_v<T>)
-        return reinterpret_cast<IPTR>(value);
-    else
-        return static_cast<IPTR>(value);
-}
-inline IPTR Word(decltype(nullptr)) { return 0; }
-
-// A tag list from alternating tags and values, TAG_DONE appended.
-template <typename... Args>
-struct Tags {
-    static constexpr std::size_t count = sizeof...(Args) / 2 + 1;
-    struct TagItem items[count];
-    explicit Tags(Args... args)
-    {
-        const IPTR words[] = {Word(args)..., TAG_DONE, 0};
-        for (std::size_t i = 0; i < count; i++) {
-            items[i].ti_Tag = static_cast<Tag>(words[2 * i]);
-            items[i].ti_Data = words[2 * i + 1];
-        }
-    }
-};
-}  // namespace hosted_boopsi_args
-
 template <typename... Args>
 inline APTR NewObject(struct IClass *classPtr, ClassID classID, Args... tags)
 {
-    hosted_boopsi_args::Tags<Args...> list(tags...);
+    hosted_tags::List<Args...> list(tags...);
     return NewObjectA(classPtr, classID, list.items);
 }
 
 template <typename... Args>
 inline ULONG SetAttrs(APTR object, Args... tags)
 {
-    hosted_boopsi_args::Tags<Args...> list(tags...);
+    hosted_tags::List<Args...> list(tags...);
     return SetAttrsA(object, list.items);
 }
 
@@ -157,7 +128,7 @@ template <typename... Args>
 inline ULONG SetGadgetAttrs(struct Gadget *gadget, struct Window *window, struct Requester *requester,
                             Args... tags)
 {
-    hosted_boopsi_args::Tags<Args...> list(tags...);
+    hosted_tags::List<Args...> list(tags...);
     return SetGadgetAttrsA(gadget, window, requester, list.items);
 }
 
@@ -166,21 +137,21 @@ inline ULONG SetGadgetAttrs(struct Gadget *gadget, struct Window *window, struct
 template <typename... Args>
 inline IPTR DoMethod(Object *obj, ULONG methodID, Args... args)
 {
-    IPTR words[] = {methodID, hosted_boopsi_args::Word(args)...};
+    IPTR words[] = {methodID, hosted_tags::Word(args)...};
     return DoMethodA(obj, reinterpret_cast<Msg>(words));
 }
 
 template <typename... Args>
 inline IPTR DoSuperMethod(struct IClass *cl, Object *obj, ULONG methodID, Args... args)
 {
-    IPTR words[] = {methodID, hosted_boopsi_args::Word(args)...};
+    IPTR words[] = {methodID, hosted_tags::Word(args)...};
     return DoSuperMethodA(cl, obj, reinterpret_cast<Msg>(words));
 }
 
 template <typename... Args>
 inline IPTR CoerceMethod(struct IClass *cl, Object *obj, ULONG methodID, Args... args)
 {
-    IPTR words[] = {methodID, hosted_boopsi_args::Word(args)...};
+    IPTR words[] = {methodID, hosted_tags::Word(args)...};
     return CoerceMethodA(cl, obj, reinterpret_cast<Msg>(words));
 }
 

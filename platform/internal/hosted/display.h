@@ -101,6 +101,14 @@ struct HostInput {
 // Safe from any thread; never blocks on the input task.
 void PostInput(HostInput input);
 
+// Posts a key pressed and released, as a keyboard gives them: KeyDown
+// typing `character` (0: none), then KeyUp.
+void PostKeyStroke(UWORD rawKey, UWORD qualifier, ULONG character);
+
+// Posts the keystroke that types a Latin-1 character: its key and shift
+// state (RawKeyOfCharacter), or RAWKEY_NONE for one that no key types.
+void PostCharacter(ULONG character);
+
 // Takes the oldest queued event; false when none is queued.
 bool TakeInput(HostInput &input);
 

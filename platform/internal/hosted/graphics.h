@@ -10,6 +10,7 @@
 #include <graphics/view.h>
 
 #include <cstddef>
+#include <string>
 
 namespace hosted {
 
@@ -105,6 +106,19 @@ const struct TextAttr &ScreenFontAttr();
 
 // The built-in deterministic font ("test.font", 12 rows), always present.
 struct TextFont *TestFont();
+
+// Measures text in a font before there is a window to draw it in: what
+// the layout of requesters and information windows asks. A null font
+// measures as a fresh rastport draws (the screen font).
+class TextMeasure {
+public:
+    explicit TextMeasure(struct TextFont *font);
+    // The width of `text` in pixels, as TextLength gives it; 0 for "".
+    LONG Width(const std::string &text);
+
+private:
+    struct RastPort rp_;
+};
 
 }  // namespace hosted
 

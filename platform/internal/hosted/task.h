@@ -87,6 +87,13 @@ void SetAllocFailure(unsigned long long aboveSize, unsigned long nth);
 // Library registry: each library registers its base at load time.
 void RegisterLibrary(struct Library *base);
 
+// Builds a library's base as its initialisation does (node type NT_LIBRARY,
+// name, version, id string) and registers it, so that OpenLibrary finds
+// it. `base` is the Library at the start of the library's own base record
+// and lives as long as the process. Returns true, for use in initialisers:
+//     const bool gRegistered = hosted::RegisterLibraryBase(&gBase, GRAPHICSNAME, 50, "graphics 50.1 (hosted)");
+bool RegisterLibraryBase(struct Library *base, const char *name, UWORD version, const char *idString);
+
 }  // namespace hosted
 
 #endif  // HOSTED_TASK_H

@@ -167,7 +167,10 @@ void ConsoleDecoder::Byte(UBYTE byte, ConsoleSink &sink)
 void ConsoleDecoder::CsiByte(UBYTE byte, ConsoleSink &sink)
 {
     std::vector<LONG> &params = sequence_.params;
-    if (byte >= '0' && byte <= '9') {
+    const bool digit = byte >= '0' && byte <= '9';
+    if (digit || byte == ';' || byte == ':') {
+        // Parameters after an intermediate byte, or more of them than we
+        // keep, make a sequence nobody understands.
         if (!sequence_.intermediates.empty()) {
             state_ = State::CsiIgnore;
             return;
@@ -177,27 +180,17 @@ void ConsoleDecoder::CsiByte(UBYTE byte, ConsoleSink &sink)
                 state_ = State::CsiIgnore;
                 return;
             }
-            params.push_back(0);
+            // A separator with no digits before it: that parameter was left out.
+            params.push_back(digit ? 0 : -1);
+        }
+        if (digit) {
+            LONG &value = params.back();
+            value = std::min<LONG>(value * 10 + (byte - '0'), kMaxParamValue);
             paramStarted_ = true;
+        } else {
+            paramStarted_ = false;
+            separatorSeen_ = true;
         }
-        LONG &value = params.back();
-        value = std::min<LONG>(value * 10 + (byte - '0'), kMaxParamValue);
-        return;
-    }
-    if (byte == ';' || byte == ':') {
-        if (!sequence_.intermediates.empty()) {
-            state_ = State::CsiIgnore;
-            return;
-        }
-        if (!paramStarted_) {
-            if (params.size() >= kMaxParams) {
-                state_ = State::CsiIgnore;
-                return;
-            }
-            params.push_back(-1);
-        }
-        paramStarted_ = false;
-        separatorSeen_ = true;
         return;
     }
     if (byte >= 0x3C && byte <= 0x3F) {

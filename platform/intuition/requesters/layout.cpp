@@ -1,7 +1,7 @@
 // requesters/layout.cpp: the geometry of a system requester: wrapping its body, sizing its box and placing its buttons.
 #include "sysrequest.h"
 
-#include <proto/graphics.h>
+#include <hosted/graphics.h>
 
 #include <algorithm>
 
@@ -9,22 +9,8 @@ namespace hosted {
 
 namespace {
 
-struct Measure {
-    struct RastPort rp;
-    explicit Measure(struct TextFont *font)
-    {
-        InitRastPort(&rp);
-        if (font != nullptr)
-            SetFont(&rp, font);
-    }
-    LONG Width(const std::string &text)
-    {
-        return text.empty() ? 0 : TextLength(&rp, text.data(), static_cast<ULONG>(text.size()));
-    }
-};
-
 // The longest start of `text` no wider than `width` (at least one character).
-std::size_t FittingLength(Measure &measure, const std::string &text, LONG width)
+std::size_t FittingLength(TextMeasure &measure, const std::string &text, LONG width)
 {
     std::size_t low = 1;
     std::size_t high = text.size();
@@ -38,7 +24,7 @@ std::size_t FittingLength(Measure &measure, const std::string &text, LONG width)
     return low;
 }
 
-std::vector<std::string> Wrap(Measure &measure, const std::string &line, LONG width)
+std::vector<std::string> Wrap(TextMeasure &measure, const std::string &line, LONG width)
 {
     std::vector<std::string> out;
     std::string rest = line;
@@ -72,7 +58,7 @@ std::vector<std::string> Wrap(Measure &measure, const std::string &line, LONG wi
 
 std::vector<std::string> WrapLine(struct TextFont *font, const std::string &line, LONG width)
 {
-    Measure measure(font);
+    TextMeasure measure(font);
     return Wrap(measure, line, std::max<LONG>(width, 1));
 }
 
@@ -80,7 +66,7 @@ SysRequestLayout LayoutSysRequest(struct TextFont *font, const std::vector<std::
                                   const std::vector<std::string> &buttons, LONG maxInnerWidth,
                                   LONG maxInnerHeight)
 {
-    Measure measure(font);
+    TextMeasure measure(font);
     const LONG y = font != nullptr ? std::max<LONG>(font->tf_YSize, 1) : 8;
     const LONG x = font != nullptr ? std::max<LONG>(font->tf_XSize, 1) : 8;
     const LONG margin = std::max<LONG>(y, 8);

@@ -144,11 +144,8 @@ TEST(LiveString, TypedTextAndReturnReachTheProgram)
     itest::Click(window->LeftEdge + 30, window->TopEdge + 45);
     const char *text = "Tune \xE4";
     for (const char *p = text; *p != '\0'; p++) {
-        UWORD raw = 0, qualifier = 0;
-        auto c = static_cast<UBYTE>(*p);
-        if (!hosted::RawKeyOfCharacter(c, raw, qualifier))
-            raw = hosted::RAWKEY_NONE;
-        itest::Key(raw, qualifier, c);
+        hosted::PostCharacter(static_cast<UBYTE>(*p));
+        itest::Settle();
     }
     EXPECT_STREQ(buffer, "Tune \xE4");
     itest::Key(RAWKEY_RETURN, 0, 13);
