@@ -4,20 +4,21 @@
 #include <hosted/display.h>
 #include <hosted/intuition.h>
 
+#include "support/bench_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <map>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace {
+
+std::string gWork;   // the benchmark's own directory, removed at the end
 
 const ProgramVariant BenchVariant = {
     "Kestrovane", "Kestrovane 0.9u (1aug10)", "To little memory for Kestrovane to start\n",
@@ -44,10 +45,17 @@ void BM_ClickToInvertedLine(benchmark::State &state)
         setenv("KESTROVANE_DISPLAY", "headless", 0);
         setenv("KESTROVANE_FONT", "test", 0);
         setenv("KESTROVANE_SCREEN", "1024x768", 0);
-        drawer = std::filesystem::temp_directory_path() / "kestrovane-bench-click";
-        std::filesystem::create_directories(drawer);
-        for (int i = 0; i < 40; i++)
-            std::ofstream(drawer + "/file" + std::to_string(100 + i)) << i;
+        std::string work = kvbench::MakeWorkDirectory("kestrovane-bench-click");
+        bool made = !work.empty() && kvbench::MakeDrawer(work + "/drawer", 40, [](long i) {
+            return kvbench::DrawerEntry{"file" + std::to_string(100 + i), false, std::to_string(i).size()};
+        });
+        if (!made) {
+            kvbench::RemoveTree(work);
+            state.SkipWithError("cannot make the drawer");
+            return;
+        }
+        gWork = work;
+        drawer = work + "/drawer";
         static std::string arguments = drawer + "\n";
         lister = std::thread([] { Startup(BenchVariant, arguments.c_str(), ULONG(arguments.size())); });
         lister.detach();
@@ -81,31 +89,16 @@ BENCHMARK(BM_ClickToInvertedLine)->Iterations(101)->UseRealTime();
 
 }  // namespace
 
-namespace {
-
-// Keeps the time of each benchmark so that the ratios can be printed.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
-}  // namespace
-
 int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    kvbench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     double present = reporter.times["BM_PresentAfterScrollerMove"], copy = reporter.times["BM_MemcpySameBytes"];
     if (present > 0 && copy > 0)
         std::printf("scrolling: presenting the visible list / memcpy of the same bytes = %.2f\n", present / copy);
     std::fflush(stdout);
+    kvbench::RemoveTree(gWork);
     std::_Exit(0);   // the lister's task is still waiting for input
 }

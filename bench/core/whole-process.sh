@@ -5,7 +5,7 @@
 set -e
 build=${1:-build}
 program=$(cd "$build/bin" && pwd)/Kestrovane
-work=$(mktemp -d /tmp/kestrovane-bench-XXXXXX)
+work=$(mktemp -d "${TMPDIR:-/tmp}/kestrovane-bench-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
 mkdir -p "$work/drawer" "$work/prog" "$work/home"

@@ -8,6 +8,8 @@
 #include <hosted/dos.h>
 #include <proto/dos.h>
 
+#include "support/bench_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <dirent.h>
@@ -19,7 +21,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -37,13 +38,6 @@ constexpr long kFiles = 10000;
 constexpr long long kCopySize = 1LL << 30;
 constexpr LONG kCopyBuffer = 1024000;
 
-void RemoveTree(const std::string &path)
-{
-    std::string command = "rm -rf '" + path + "'";
-    if (std::system(command.c_str()) != 0)
-        std::fprintf(stderr, "could not remove %s\n", path.c_str());
-}
-
 // Lets the disk write out what is pending, so that no copy pays for the
 // write-back of the one before.
 void SettleDisk()
@@ -57,24 +51,16 @@ void SettleDisk()
 
 bool Prepare()
 {
-    char pattern[] = "/tmp/kv-dos-bench-XXXXXX";
-    if (mkdtemp(pattern) == nullptr)
+    gWork = kvbench::MakeWorkDirectory("kv-dos-bench");
+    if (gWork.empty())
         return false;
-    gWork = pattern;
     setenv("KESTROVANE_HOME", (gWork + "/home").c_str(), 1);
     gDrawer = gWork + "/drawer";
-    mkdir(gDrawer.c_str(), 0755);
-    for (long i = 0; i < kFiles; i++) {
-        std::string name = gDrawer + "/file" + std::to_string(i) + ".txt";
-        int fd = open(name.c_str(), O_CREAT | O_WRONLY, 0644);
-        if (fd < 0)
-            return false;
-        if (write(fd, name.data(), static_cast<size_t>(i % 200)) < 0) {
-            close(fd);
-            return false;
-        }
-        close(fd);
-    }
+    bool made = kvbench::MakeDrawer(gDrawer, kFiles, [](long i) {
+        return kvbench::DrawerEntry{"file" + std::to_string(i) + ".txt", false, static_cast<std::size_t>(i % 200)};
+    });
+    if (!made)
+        return false;
     gSource = gWork + "/source.bin";
     int fd = open(gSource.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
     if (fd < 0)
@@ -197,30 +183,6 @@ void HostCp(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * kCopySize);
 }
 
-// Keeps each run's time per iteration so that the ratios can be printed.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (median || (run.run_type == Run::RT_Iteration && times.count(Name(run)) == 0)) {
-                times[Name(run)] = run.GetAdjustedRealTime();
-                cpuTimes[Name(run)] = run.GetAdjustedCPUTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-    std::map<std::string, double> cpuTimes;   // of this process: cp's own time is not in it
-
-private:
-    static std::string Name(const Run &run)
-    {
-        return run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
-    }
-};
-
 }  // namespace
 
 BENCHMARK(DosScan)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -231,8 +193,8 @@ BENCHMARK(HostCp)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(9)-
 int main(int argc, char **argv)
 {
     if (!Prepare()) {
-        std::fprintf(stderr, "dos_bench: cannot prepare the files in /tmp\n");
-        RemoveTree(gWork);
+        std::fprintf(stderr, "dos_bench: cannot prepare the files in $TMPDIR (or /tmp)\n");
+        kvbench::RemoveTree(gWork);
         return 1;
     }
     // Interleave the repetitions so that each pair meets the same cache.
@@ -241,7 +203,7 @@ int main(int argc, char **argv)
     arguments.push_back(interleave.data());
     int count = static_cast<int>(arguments.size());
     benchmark::Initialize(&count, arguments.data());
-    RatioReporter reporter;
+    kvbench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto &t = reporter.times;
     auto &c = reporter.cpuTimes;
@@ -257,8 +219,8 @@ int main(int argc, char **argv)
         std::printf("ratio copy throughput dos/cp (real time): %.2f  (aim >= 0.95)\n", t["HostCp"] / t["DosCopy"]);
     std::string ram;
     if (hosted::ResolvePath("RAM:", ram))
-        RemoveTree(ram);
-    RemoveTree(gWork);
+        kvbench::RemoveTree(ram);
+    kvbench::RemoveTree(gWork);
     benchmark::Shutdown();
     return 0;
 }

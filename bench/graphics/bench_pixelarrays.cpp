@@ -11,11 +11,12 @@
 #include <proto/cybergraphics.h>
 #include <proto/graphics.h>
 
+#include "support/bench_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -89,35 +90,22 @@ BENCHMARK(Memcpy)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(WritePixelArrayArgb)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BltBitMapRastPortScreenFormat)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 
-// Keeps each run's processor time per iteration (steadier than wall time on
-// a shared machine) so the ratios can be printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    kvbench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (int i = 0; i < 2; i++) {
         std::string size = std::to_string(kSizes[i].width) + "x" + std::to_string(kSizes[i].height);
-        auto base = reporter.times.find("Memcpy/" + std::to_string(i));
-        if (base == reporter.times.end() || base->second <= 0)
+        // Processor time: steadier than wall time on a shared machine.
+        auto base = reporter.cpuTimes.find("Memcpy/" + std::to_string(i));
+        if (base == reporter.cpuTimes.end() || base->second <= 0)
             continue;
         for (const char *name : {"WritePixelArrayArgb", "BltBitMapRastPortScreenFormat"}) {
-            auto t = reporter.times.find(std::string(name) + "/" + std::to_string(i));
-            if (t != reporter.times.end())
+            auto t = reporter.cpuTimes.find(std::string(name) + "/" + std::to_string(i));
+            if (t != reporter.cpuTimes.end())
                 std::printf("%s %s: %.2fx memcpy of the same bytes (target <= 2x)\n", name, size.c_str(),
                             t->second / base->second);
         }

@@ -12,12 +12,13 @@
 #include <proto/graphics.h>
 #include <proto/intuition.h>
 
+#include "support/bench_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -83,22 +84,6 @@ void MemcpyFrame(benchmark::State &state)
     state.SetItemsProcessed(state.iterations());
 }
 
-// Keeps each benchmark's median time per iteration for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> times;
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (median || (run.run_type == Run::RT_Iteration && times.count(run.run_name.function_name) == 0))
-                times[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 BENCHMARK(ComposeFullFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true)->UseRealTime();
@@ -112,7 +97,7 @@ int main(int argc, char **argv)
         return 1;
     }
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    kvbench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto &t = reporter.times;
     if (t.count("ComposeFullFrame") && t.count("MemcpyFrame")) {

@@ -21,6 +21,8 @@
 #include <hosted/graphics.h>
 #include <proto/dos.h>
 
+#include "support/bench_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <dirent.h>
@@ -33,7 +35,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,39 +48,23 @@ std::string gWork;      // host drawer of the benchmark's files
 std::string gDrawer;    // the 9,000 entries
 BPTR gStart = 0;        // the start directory: the volume's root
 
-void RemoveTree(const std::string &path)
-{
-    std::string command = "rm -rf '" + path + "'";
-    if (std::system(command.c_str()) != 0)
-        std::fprintf(stderr, "could not remove %s\n", path.c_str());
-}
-
 bool Prepare()
 {
-    char pattern[] = "/tmp/kv-lister-bench-XXXXXX";
-    if (mkdtemp(pattern) == nullptr)
+    gWork = kvbench::MakeWorkDirectory("kv-lister-bench");
+    if (gWork.empty())
         return false;
-    gWork = pattern;
     std::string home = gWork + "/home";
     mkdir(home.c_str(), 0755);
     setenv("KESTROVANE_HOME", home.c_str(), 1);
     gDrawer = gWork + "/drawer";
-    mkdir(gDrawer.c_str(), 0755);
-    for (long i = 0; i < kEntries; i++) {
-        std::string name = gDrawer + "/entry" + std::to_string((i * 7919) % kEntries) + (i % 10 == 0 ? "" : ".txt");
-        if (i % 10 == 0) {
-            mkdir(name.c_str(), 0755);
-            continue;
-        }
-        int fd = open(name.c_str(), O_CREAT | O_WRONLY, 0644);
-        if (fd < 0)
-            return false;
-        if (write(fd, name.data(), static_cast<size_t>(i % 60)) < 0) {
-            close(fd);
-            return false;
-        }
-        close(fd);
-    }
+    // Every tenth entry a drawer, the names in no order.
+    bool made = kvbench::MakeDrawer(gDrawer, kEntries, [](long i) {
+        bool drawer = i % 10 == 0;
+        return kvbench::DrawerEntry{"entry" + std::to_string((i * 7919) % kEntries) + (drawer ? "" : ".txt"), drawer,
+                                    static_cast<std::size_t>(i % 60)};
+    });
+    if (!made)
+        return false;
     FILE *mountlist = std::fopen((home + "/Mountlist").c_str(), "w");
     if (mountlist == nullptr)
         return false;
@@ -237,22 +222,6 @@ void HostMemset(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * int64_t(gLayout->bytes));
 }
 
-// Keeps each run's time per iteration so that the ratios can be printed.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                times[run.run_name.function_name] = run.GetAdjustedRealTime();
-            else if (run.run_type == Run::RT_Iteration && times.count(run.run_name.function_name) == 0)
-                times[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
 }  // namespace
 
 BENCHMARK(ListerReadDrawer)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -265,8 +234,8 @@ BENCHMARK(HostMemset)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions
 int main(int argc, char **argv)
 {
     if (!Prepare()) {
-        std::fprintf(stderr, "lister_bench: cannot prepare the drawer in /tmp\n");
-        RemoveTree(gWork);
+        std::fprintf(stderr, "lister_bench: cannot prepare the drawer in $TMPDIR (or /tmp)\n");
+        kvbench::RemoveTree(gWork);
         return 1;
     }
     LayoutScene layout;
@@ -277,7 +246,7 @@ int main(int argc, char **argv)
     arguments.push_back(interleave.data());
     int count = static_cast<int>(arguments.size());
     benchmark::Initialize(&count, arguments.data());
-    RatioReporter reporter;
+    kvbench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto &t = reporter.times;
     if (t.count("ListerReadDrawer") && t.count("HostReadDrawer"))
@@ -291,7 +260,7 @@ int main(int argc, char **argv)
     gLayout = nullptr;
     CurrentDir(0);
     UnLock(gStart);
-    RemoveTree(gWork);
+    kvbench::RemoveTree(gWork);
     benchmark::Shutdown();
     return 0;
 }
