@@ -51,6 +51,15 @@ Object *PictureTest::LoadMemory(const Bytes &contents)
                        DTA_SourceSize, contents.size(), DTA_GroupID, GID_PICTURE, TAG_DONE);
 }
 
+void PictureTest::ExpectFailure(const Bytes &file, LONG error)
+{
+    SetIoErr(0);
+    Object *object = LoadMemory(file);
+    EXPECT_EQ(object, nullptr);
+    EXPECT_EQ(IoErr(), error);
+    DisposeDTObject(object);
+}
+
 // --- IFF ILBM ----------------------------------------------------------------
 
 void PutBe16(Bytes &out, unsigned value)

@@ -31,6 +31,8 @@ protected:
     Object *Load(const std::string &name);
     // The same from memory (DTST_MEMORY).
     Object *LoadMemory(const Bytes &contents);
+    // Loading from memory must fail with this error.
+    void ExpectFailure(const Bytes &file, LONG error);
 
     kvtest::TestVolume volume;
     std::string root;

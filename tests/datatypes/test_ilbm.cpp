@@ -24,16 +24,6 @@ protected:
         }
         DisposeDTObject(object);
     }
-
-    // Loading from memory must fail with this error.
-    void ExpectFailure(const Bytes &file, LONG error)
-    {
-        SetIoErr(0);
-        Object *object = LoadMemory(file);
-        EXPECT_EQ(object, nullptr);
-        EXPECT_EQ(IoErr(), error);
-        DisposeDTObject(object);
-    }
 };
 
 Rgba Colour(const Bytes &cmap, unsigned long index, UBYTE alpha = 0xFF)

@@ -23,15 +23,6 @@ protected:
         }
         return object;
     }
-
-    void ExpectFailure(const Bytes &file, LONG error)
-    {
-        SetIoErr(0);
-        Object *object = LoadMemory(file);
-        EXPECT_EQ(object, nullptr);
-        EXPECT_EQ(IoErr(), error);
-        DisposeDTObject(object);
-    }
 };
 
 PngPicture Picture(unsigned width, unsigned height, int colorType, int bitDepth)

@@ -4,6 +4,9 @@
 #include "support/temp_dir.h"
 #include "support/temp_home.h"
 
+#include <chrono>
+#include <thread>
+
 namespace dostest {
 
 namespace {
@@ -28,6 +31,16 @@ struct RamCleanup {
 const std::string &TestHome()
 {
     return gHome;
+}
+
+bool WaitUntil(const std::function<bool()> &condition)
+{
+    for (int i = 0; i < 30000; i++) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return condition();
 }
 
 void DosTest::SetUp()

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace dostest {
@@ -21,6 +22,10 @@ using kvtest::HostExists;
 using kvtest::ReadHostFile;
 using kvtest::WriteHostFile;
 using kvtest::WriteMountlist;
+
+// Waits (at most 30 s) until a condition holds, looking every millisecond;
+// false when it never did. For work of other tasks and host commands.
+bool WaitUntil(const std::function<bool()> &condition);
 
 // Each test gets a fresh drawer as the volume "Test:", which is also the
 // current directory while the test runs.

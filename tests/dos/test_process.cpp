@@ -14,16 +14,7 @@
 namespace {
 
 using dostest::DosTest;
-
-bool WaitUntil(const std::function<bool()> &condition)
-{
-    for (int i = 0; i < 30000; i++) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return condition();
-}
+using dostest::WaitUntil;
 
 // What the entries below saw, for the test to check after they ran.
 struct Seen {

@@ -22,17 +22,7 @@
 namespace {
 
 using dostest::DosTest;
-
-// Waits (boundedly) until a condition holds; false when it never did.
-bool WaitUntil(const std::function<bool()> &condition)
-{
-    for (int i = 0; i < 30000; i++) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return condition();
-}
+using dostest::WaitUntil;
 
 // A console window as the shell sees one: no host descriptor, writes kept,
 // reads served from what the test "types".
