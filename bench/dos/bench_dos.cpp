@@ -197,12 +197,7 @@ int main(int argc, char **argv)
         kvbench::RemoveTree(gWork);
         return 1;
     }
-    // Interleave the repetitions so that each pair meets the same cache.
-    std::vector<char *> arguments(argv, argv + argc);
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    arguments.push_back(interleave.data());
-    int count = static_cast<int>(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
+    kvbench::InitializeInterleaved(argc, argv);
     kvbench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto &t = reporter.times;

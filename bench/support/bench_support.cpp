@@ -57,6 +57,17 @@ bool MakeDrawer(const std::string &drawer, long count, const std::function<Drawe
     return true;
 }
 
+void InitializeInterleaved(int argc, char **argv)
+{
+    // The library may keep what it was given: the arguments live on.
+    static std::string interleave = "--benchmark_enable_random_interleaving=true";
+    static std::vector<char *> arguments;
+    arguments.assign(argv, argv + argc);
+    arguments.push_back(interleave.data());
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+}
+
 void RatioReporter::ReportRuns(const std::vector<Run> &runs)
 {
     for (const Run &run : runs) {

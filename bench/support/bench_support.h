@@ -31,6 +31,11 @@ struct DrawerEntry {
 // cannot be made.
 bool MakeDrawer(const std::string &drawer, long count, const std::function<DrawerEntry(long)> &entryOf);
 
+// Initialises the benchmark library from the command line with the
+// repetitions interleaved, so that a benchmark and its host counterpart
+// meet the same cache.
+void InitializeInterleaved(int argc, char **argv);
+
 // Prints the runs as the console reporter does and keeps each benchmark's
 // time per iteration, by name ("Function" or "Function/args"): the median
 // of its repetitions when it has them, else its first run.
