@@ -14,18 +14,6 @@ namespace {
 // Set before main, so that no test ever touches the user's own table.
 const std::string &gHome = kvtest::TestHome("kv-dos-home");
 
-// The RAM disk dos made for this home goes with it.
-struct RamCleanup {
-    ~RamCleanup()
-    {
-        std::string ram;
-        if (hosted::ResolvePath("RAM:", ram)) {
-            kvtest::AdoptTempDir(ram);
-            kvtest::RemoveTempTree(ram);
-        }
-    }
-} gCleanup;
-
 }  // namespace
 
 const std::string &TestHome()

@@ -38,12 +38,38 @@ bool IsOurs(const std::string &path)
     return false;
 }
 
+// A directory that served as KESTROVANE_HOME holds "RAM", a link to the
+// RAM disk dos made for it on a memory file system (kestrovane-UID-HASH).
+// That drawer belongs to the test too and goes with its home, or every run
+// would leave one behind.
+void RemoveTree(const std::string &path);
+
+void RemoveRamDiskBehind(const std::string &link)
+{
+    char target[PATH_MAX];
+    ssize_t length = readlink(link.c_str(), target, sizeof target - 1);
+    if (length <= 0)
+        return;
+    target[length] = 0;
+    std::string ram = target;
+    size_t slash = ram.rfind('/');
+    std::string name = slash == std::string::npos ? ram : ram.substr(slash + 1);
+    struct stat info;
+    if (ram.empty() || ram[0] != '/' || name.compare(0, 11, "kestrovane-") != 0 || lstat(ram.c_str(), &info) != 0 ||
+        !S_ISDIR(info.st_mode) || info.st_uid != getuid())
+        return;
+    RemoveTree(ram);
+}
+
 void RemoveTree(const std::string &path)
 {
     struct stat info;
     if (lstat(path.c_str(), &info) != 0)
         return;
     if (!S_ISDIR(info.st_mode)) {
+        size_t slash = path.rfind('/');
+        if (S_ISLNK(info.st_mode) && path.compare(slash + 1, std::string::npos, "RAM") == 0)
+            RemoveRamDiskBehind(path);
         unlink(path.c_str());
         return;
     }
