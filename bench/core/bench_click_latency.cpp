@@ -2,6 +2,7 @@
 #include <core/core.h>
 
 #include <hosted/display.h>
+#include <hosted/dos.h>
 #include <hosted/intuition.h>
 
 #include "support/bench_support.h"
@@ -55,8 +56,12 @@ void BM_ClickToInvertedLine(benchmark::State &state)
             return;
         }
         gWork = work;
-        drawer = work + "/drawer";
-        static std::string arguments = drawer + "\n";
+        // The program is given volume paths, as a shell would give them.
+        if (!hosted::VolumePathOf(work + "/drawer", drawer)) {
+            state.SkipWithError("the drawer has no volume path");
+            return;
+        }
+        static std::string arguments = "\"" + drawer + "\"\n";
         lister = std::thread([] { Startup(BenchVariant, arguments.c_str(), ULONG(arguments.size())); });
         lister.detach();
         for (int i = 0; i < 200 && hosted::FramePixel(10, 60) == 0; i++)
@@ -68,7 +73,7 @@ void BM_ClickToInvertedLine(benchmark::State &state)
     const LONG x = 200, probeX = 250;
     const LONG rows[2] = {15 + 15 + 12 * 3 + 6, 15 + 15 + 12 * 5 + 6};
     std::vector<double> micros;
-    int turn = 0;
+    int turn = 0, unchanged = 0;
     for (auto _ : state) {
         LONG y = rows[turn++ & 1];
         ULONG before = hosted::FramePixel(probeX, y);
@@ -78,9 +83,15 @@ void BM_ClickToInvertedLine(benchmark::State &state)
         while (hosted::FramePixel(probeX, y) == before &&
                std::chrono::steady_clock::now() - start < std::chrono::seconds(2)) {
         }
+        if (hosted::FramePixel(probeX, y) == before)
+            unchanged++;
         micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
         Post(hosted::HostInputKind::ButtonUp);
         hosted::WaitIdle(2000);
+    }
+    if (unchanged) {
+        state.SkipWithError("a click left its line as it was");
+        return;
     }
     std::sort(micros.begin(), micros.end());
     state.counters["median_us"] = micros[micros.size() / 2];
