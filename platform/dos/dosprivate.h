@@ -104,10 +104,20 @@ bool LocationOfLock(BPTR lock, DosLocation &where);
 // A host path as a location on the volume with the longest matching root.
 bool LocationOfHostPath(const std::string &hostPath, DosLocation &where);
 
-// Names as the program sees them: a host name with ":" or longer than a
-// FileInfoBlock holds is shown changed; DisplayName makes the shown form,
-// and the path resolver finds the host object again from it.
+// Names as the program sees them (names.cpp): in Latin-1 where the host's
+// UTF-8 allows, byte for byte otherwise; a ":" or a name longer than a
+// FileInfoBlock holds is shown changed. HostNameFor finds the host object
+// in a host drawer from the shown name (or names a new one).
 std::string DisplayName(const char *hostName);
+std::string HostNameFor(const std::string &hostDirectory, const std::string &shown);
+
+// Text between the two sides: ShownText is host UTF-8 in Latin-1 where it
+// can be (else the bytes as they are); HostText is the way back (a text
+// that is UTF-8 beyond Latin-1 already is left alone). Latin1OfHostText is
+// false when the host text has no Latin-1 form.
+bool Latin1OfHostText(const std::string &host, std::string &latin1);
+std::string ShownText(const std::string &host);
+std::string HostText(const std::string &shown);
 
 // --- Locks ---------------------------------------------------------------
 

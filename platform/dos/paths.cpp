@@ -7,41 +7,6 @@ namespace hosted {
 
 namespace {
 
-const char kRatio[] = "\xE2\x88\xB6";      // U+2236, shown in place of ":" in a host name
-const char kEllipsis[] = "\xE2\x80\xA6";   // U+2026, ends a name cut to fit
-constexpr size_t kMaxShownName = sizeof(((struct FileInfoBlock *)nullptr)->fib_FileName) - 1;
-
-bool EndsWith(const std::string &text, const char *tail)
-{
-    size_t length = std::strlen(tail);
-    return text.size() >= length && text.compare(text.size() - length, length, tail) == 0;
-}
-
-// The host name behind a name the program was shown: the name itself when
-// such an object exists, else the one entry of the drawer shown that way.
-std::string HostNameFor(const std::string &hostDirectory, const std::string &shown)
-{
-    if (shown.find(kRatio) == std::string::npos && !EndsWith(shown, kEllipsis))
-        return shown;
-    std::string literal = hostDirectory + "/" + shown;
-    struct stat info;
-    if (lstat(literal.c_str(), &info) == 0)
-        return shown;
-    DIR *directory = opendir(hostDirectory.empty() ? "/" : hostDirectory.c_str());
-    if (directory == nullptr)
-        return shown;
-    std::string found;
-    int matches = 0;
-    while (struct dirent *entry = readdir(directory)) {
-        if (DisplayName(entry->d_name) == shown) {
-            found = entry->d_name;
-            matches++;
-        }
-    }
-    closedir(directory);
-    return matches == 1 ? found : shown;
-}
-
 bool BootLocation(DosLocation &where)
 {
     std::shared_ptr<const DosConfig> config = Config();
@@ -96,24 +61,6 @@ bool DeviceLocation(const std::string &device, DosLocation &where)
 
 }  // namespace
 
-std::string DisplayName(const char *hostName)
-{
-    std::string shown;
-    for (const char *c = hostName; *c != 0; c++) {
-        if (*c == ':')
-            shown += kRatio;
-        else
-            shown += *c;
-    }
-    if (shown.size() <= kMaxShownName)
-        return shown;
-    // Cut at a character boundary and mark the cut.
-    size_t keep = kMaxShownName - 3;
-    while (keep > 0 && (static_cast<unsigned char>(shown[keep]) & 0xC0) == 0x80)
-        keep--;
-    return shown.substr(0, keep) + kEllipsis;
-}
-
 std::string HostPathOf(const DosLocation &where)
 {
     if (where.relative.empty())
@@ -167,10 +114,12 @@ bool LocationOfHostPath(const std::string &hostPath, DosLocation &where)
         start = end + 1;
     }
     std::string tidy;
-    for (const std::string &part : parts)
-        tidy += "/" + part;
+    for (const std::string &part : parts) {
+        tidy += '/';
+        tidy += part;
+    }
     if (tidy.empty())
-        tidy = "/";
+        tidy.push_back('/');
 
     std::shared_ptr<const DosConfig> config = Config();
     const VolumeEntry *best = nullptr;

@@ -355,9 +355,11 @@ void ReadExtendedAttributes(const std::string &hostPath, char hspa[5], char *com
         char value[256];
         ssize_t got = getxattr(hostPath.c_str(), kCommentAttribute, value, sizeof value);
         if (got > 0) {
-            size_t keep = static_cast<size_t>(got) < commentSize - 1 ? static_cast<size_t>(got) : commentSize - 1;
-            // A comment ends at its first zero byte, as text does.
-            std::memcpy(comment, value, keep);
+            // Kept in UTF-8 like the desktop's comments; a comment ends at
+            // its first zero byte, as text does.
+            std::string shown = ShownText(std::string(value, strnlen(value, static_cast<size_t>(got))));
+            size_t keep = shown.size() < commentSize - 1 ? shown.size() : commentSize - 1;
+            std::memcpy(comment, shown.data(), keep);
             comment[keep] = 0;
         }
     }
@@ -426,7 +428,9 @@ BOOL SetComment(CONST_STRPTR name, CONST_STRPTR comment)
     struct stat info;
     if (!hosted::ExistingObject(name, path, info))
         return FALSE;
-    int error = hosted::ChangeAttributeAndForget(path, hosted::kCommentAttribute, length > 0 ? comment : nullptr, length);
+    std::string stored = length > 0 ? hosted::HostText(comment) : std::string();
+    int error = hosted::ChangeAttributeAndForget(path, hosted::kCommentAttribute,
+                                                 length > 0 ? stored.c_str() : nullptr, stored.size());
     if (error == ENOTSUP && length == 0)
         error = 0;
     if (error != 0) {

@@ -1,4 +1,5 @@
 // dos/shell.cpp: SystemTagList: running command lines, built-in or host, synchronously or in the background.
+#include "dosprivate.h"
 #include "process.h"
 #include "shell_private.h"
 
@@ -106,9 +107,10 @@ struct BackgroundCount {
 
 std::string TranslateWord(const std::string &word)
 {
+    // Words are Latin-1 text here, UTF-8 on the host.
     size_t colon = word.find(':');
     if (colon == std::string::npos || colon == 0 || word.find('/') < colon)
-        return word;
+        return HostText(word);
     // Only a known volume or assign before the colon makes a path of it:
     // "user@host:file" or "http://..." are words for the host command.
     LONG saved = IoErr();
@@ -116,7 +118,7 @@ std::string TranslateWord(const std::string &word)
     bool resolved = ResolvePath(word.c_str(), hostPath);
     SetIoErr(saved);
     if (!resolved)
-        return word;
+        return HostText(word);
     // "Work:x/" names the drawer x; host programs read a trailing "/" the
     // same way (cp a Work:x/ copies into x, never onto a file named x).
     if (word.back() == '/' && hostPath.back() != '/')

@@ -40,7 +40,8 @@ struct ShellStreams {
 ShellCommand FindCommand(const std::string &name);
 
 // Translates a word that names a volume or assign path ("Work:a b/c",
-// "RAM:x", "PROGDIR:y") into its host path; other words stay as they are.
+// "RAM:x", "PROGDIR:y") into its host path; other words go from Latin-1
+// to the host's UTF-8.
 std::string TranslateWord(const std::string &word);
 
 // Runs a host program with `arguments` (the name first, already

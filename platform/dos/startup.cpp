@@ -33,17 +33,18 @@ std::vector<std::string> CommandLine()
 
 // An argument that names a host object by a host path ("/mnt/usb",
 // "../x") is passed on as the volume path of that object, because host
-// paths never reach a program.
+// paths never reach a program; other words arrive in Latin-1 where they
+// can, as all text in the system.
 std::string AsDosWord(const std::string &word)
 {
     bool hostLike = (!word.empty() && word[0] == '/') || word == "." || word == ".." ||
                     word.compare(0, 2, "./") == 0 || word.compare(0, 3, "../") == 0;
     if (!hostLike)
-        return word;
+        return ShownText(word);
     char resolved[PATH_MAX];
     std::string volumePath;
     if (realpath(word.c_str(), resolved) == nullptr || !VolumePathOf(resolved, volumePath))
-        return word;
+        return ShownText(word);
     return volumePath;
 }
 

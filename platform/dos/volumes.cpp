@@ -340,7 +340,7 @@ void ApplyMountTable(const std::string &text, DosConfig &config)
         if (renamed)
             continue;
         roots.insert(candidate.root);
-        candidate.name = UniqueName(config, candidate.name);
+        candidate.name = UniqueName(config, DisplayName(candidate.name.c_str()));
         config.volumes.push_back(candidate);
     }
 

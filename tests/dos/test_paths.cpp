@@ -99,23 +99,6 @@ TEST_F(DosTest, HostPathsBecomeVolumePaths)
     EXPECT_EQ(path, "System:");
 }
 
-TEST_F(DosTest, HostNamesThatDoNotFitAreShownChangedAndStillFound)
-{
-    std::string longName(150, 'n');
-    dostest::WriteHostFile(Host(longName), "long");
-    dostest::WriteHostFile(Host("Home:notes"), "colon");
-    std::string shownLong = hosted::DisplayName(longName.c_str());
-    EXPECT_LE(shownLong.size(), 107u);
-    EXPECT_EQ(shownLong.substr(shownLong.size() - 3), "\xE2\x80\xA6");
-    std::string shownColon = hosted::DisplayName("Home:notes");
-    EXPECT_EQ(shownColon, "Home\xE2\x88\xB6notes");
-    EXPECT_EQ(Resolved(shownLong.c_str()), Host(longName));
-    EXPECT_EQ(Resolved(shownColon.c_str()), Host("Home:notes"));
-    // The colon never sends a deletion to another volume.
-    ASSERT_TRUE(DeleteFile(shownColon.c_str()));
-    EXPECT_FALSE(dostest::HostExists(Host("Home:notes")));
-}
-
 TEST(PathParts, FilePartAndPathPart)
 {
     const char *path = "Work:Audio/Music/song";

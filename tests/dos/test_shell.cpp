@@ -180,6 +180,14 @@ TEST_F(Shell, EachWordIsOneArgumentAndNothingIsInterpreted)
     EXPECT_EQ(output, "[a b][c][say \"hi\"][$HOME][`echo x`][a|b][*][*]");
 }
 
+TEST_F(Shell, WordsReachHostProgramsInUtf8)
+{
+    dostest::WriteHostFile(Host("Caf\xC3\xA9"), "x");
+    std::string output;
+    EXPECT_EQ(Run("printf [%s] Caf\xE9 Test:Caf\xE9", output), 0);
+    EXPECT_EQ(output, "[Caf\xC3\xA9][" + Host("Caf\xC3\xA9") + "]");
+}
+
 TEST_F(Shell, VolumePathsReachHostProgramsAsHostPaths)
 {
     std::string ram;
