@@ -162,10 +162,44 @@ LONG ReturnCodeOf(int status)
     return RETURN_FAIL;
 }
 
+// Ctrl-C typed into the consoles a command runs on interrupts it: the
+// command's process group gets SIGINT, as from a host terminal.
+class BreakWatch {
+public:
+    BreakWatch(std::vector<BPTR> consoles, pid_t target) : consoles_(std::move(consoles)), target_(target)
+    {
+        for (BPTR console : consoles_)
+            seen_.push_back(StreamBreaks(console));
+    }
+    bool Active() const { return !consoles_.empty(); }
+    bool Sent() const { return sent_; }
+    void Look()
+    {
+        bool typed = false;
+        for (size_t i = 0; i < consoles_.size(); i++) {
+            ULONG breaks = StreamBreaks(consoles_[i]);
+            if (breaks != seen_[i])
+                typed = true;
+            seen_[i] = breaks;
+        }
+        if (typed && kill(target_, SIGINT) == 0)
+            sent_ = true;
+    }
+
+private:
+    std::vector<BPTR> consoles_;
+    std::vector<ULONG> seen_;
+    pid_t target_;
+    bool sent_ = false;
+};
+
+// How often a command on a console looks for a typed Ctrl-C.
+constexpr int kBreakLookMilliseconds = 100;
+
 // Copies what the child writes to the dos streams that have no descriptor,
 // until it ends; then takes what is left in the pipes (a bounded amount:
 // something it started may go on writing) and returns its status.
-int PumpUntilExit(pid_t pid, std::vector<OutputPump> &pumps)
+int PumpUntilExit(pid_t pid, std::vector<OutputPump> &pumps, BreakWatch &breaks)
 {
     int exitWatch = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
     bool exited = false;
@@ -184,7 +218,11 @@ int PumpUntilExit(pid_t pid, std::vector<OutputPump> &pumps)
             watch.push_back({exitWatch, POLLIN, 0});
         // Without a pidfd (old kernels) the end is noticed by looking now and then.
         int timeout = exited ? 0 : (exitWatch >= 0 ? -1 : 50);
+        if (!exited && breaks.Active() && (timeout < 0 || timeout > kBreakLookMilliseconds))
+            timeout = kBreakLookMilliseconds;
         int ready = poll(watch.data(), watch.size(), timeout);
+        if (!exited && breaks.Active())
+            breaks.Look();
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready <= 0 && exited)
@@ -254,6 +292,7 @@ LONG RunHostCommand(const std::vector<std::string> &arguments, const ShellStream
     // "NIL:" for none, otherwise a pipe pumped to or from the dos stream.
     Descriptors held;
     int childEnds[3] = {-1, -1, -1};
+    std::vector<BPTR> consoles;   // the streams pumped: where a person may type Ctrl-C
     std::vector<OutputPump> outputs;
     std::unique_ptr<InputPump> input;
     BPTR handles[3] = {streams.input, streams.output, streams.error};
@@ -275,6 +314,7 @@ LONG RunHostCommand(const std::vector<std::string> &arguments, const ShellStream
                         close(pump.readEnd);
                     return -1;
                 }
+                consoles.push_back(handle);
                 if (slot == 0) {
                     childEnds[0] = held.Keep(ends[0]);
                     input = std::make_unique<InputPump>(handle, ends[1]);
@@ -314,7 +354,20 @@ LONG RunHostCommand(const std::vector<std::string> &arguments, const ShellStream
     sigdelset(&signals, SIGKILL);
     sigdelset(&signals, SIGSTOP);
     posix_spawnattr_setsigdefault(&attributes, &signals);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    // A command on console windows gets a process group of its own, so that
+    // Ctrl-C there reaches all it started. One that also uses the host
+    // terminal stays in the terminal's group (it would stop on reading).
+    bool ownGroup = !consoles.empty();
+    for (int slot = 0; slot < 3; slot++) {
+        if (isatty(childEnds[slot]))
+            ownGroup = false;
+    }
+    short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+    if (ownGroup) {
+        posix_spawnattr_setpgroup(&attributes, 0);
+        flags |= POSIX_SPAWN_SETPGROUP;
+    }
+    posix_spawnattr_setflags(&attributes, flags);
     std::string pwd;
     std::vector<char *> environment = EnvironmentFor(directory, pwd);
     pid_t pid = -1;
@@ -342,7 +395,8 @@ LONG RunHostCommand(const std::vector<std::string> &arguments, const ShellStream
         BeginHostWait();
     if (input)
         input->Start();
-    int status = PumpUntilExit(pid, outputs);
+    BreakWatch breaks(consoles, ownGroup ? -pid : pid);
+    int status = PumpUntilExit(pid, outputs, breaks);
     if (input)
         input->Finish();
     if (busy)
@@ -352,6 +406,10 @@ LONG RunHostCommand(const std::vector<std::string> &arguments, const ShellStream
     if (status < 0) {
         SetIoErr(ERROR_NOT_IMPLEMENTED);   // the child was reaped elsewhere: its status is unknown
         return RETURN_FAIL;
+    }
+    if (breaks.Sent() && WIFSIGNALED(status)) {
+        SetIoErr(ERROR_BREAK);
+        WriteText(streams.output, "***Break\n");
     }
     return ReturnCodeOf(status);
 }

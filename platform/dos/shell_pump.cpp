@@ -31,6 +31,14 @@ int WaitForStreamInput(BPTR file, LONG microseconds)
     return record->console->WaitForInput(microseconds);
 }
 
+ULONG StreamBreaks(BPTR file)
+{
+    FileRecord *record = FileRecordOf(file);
+    if (record == nullptr || !record->console)
+        return 0;
+    return record->console->Breaks();
+}
+
 void OutputPump::Deliver(const char *bytes, LONG length)
 {
     if (failed)

@@ -55,6 +55,10 @@ private:
 // find some at once, 0 when none came, -1 when the stream cannot tell.
 int WaitForStreamInput(BPTR file, LONG microseconds);
 
+// How many times Ctrl-C has been typed into a console stream (0 for any
+// other stream).
+ULONG StreamBreaks(BPTR file);
+
 }  // namespace hosted
 
 #endif  // DOS_SHELL_PUMP_H

@@ -86,6 +86,12 @@ inline void CtrlBackslash()
     Settle();
 }
 
+inline void CtrlC()
+{
+    Key(0x33, IEQUALIFIER_CONTROL, 'c');
+    Settle();
+}
+
 inline void Click(LONG x, LONG y)
 {
     kvtest::SettledClick(x, y);

@@ -90,6 +90,23 @@ TEST(ConsoleShell, AHostCommandReadsWhatIsTyped)
     Close(con);
 }
 
+TEST(ConsoleShell, CtrlCInTheWindowInterruptsAHostCommand)
+{
+    BPTR con = Open("CON:0/40/400/200/Shell break", MODE_NEWFILE);
+    ASSERT_NE(con, 0);
+    LONG result = -2;
+    std::thread command([&] { result = RunCommand("sleep 60", con, con); });
+    Settle();   // sleep waits on a console a person may type into: idle
+    EXPECT_EQ(result, -2);
+    Type("not a break");
+    CtrlC();
+    command.join();
+    EXPECT_EQ(result, RETURN_FAIL);
+    Settle();
+    EXPECT_EQ(Count(TextOf("Shell break"), "***Break"), 1);
+    Close(con);
+}
+
 TEST(ConsoleShell, ACommandWaitingForInputOpensAnAutoWindow)
 {
     BPTR con = Open("CON:0/40/400/200/Asks nothing yet/AUTO/CLOSE", MODE_NEWFILE);

@@ -11,7 +11,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
+#include <csignal>
 #include <condition_variable>
 #include <cstring>
 #include <functional>
@@ -34,6 +36,7 @@ struct FakeConsoleState {
     bool endOfInput = false;
     bool canWait = true;
     int closes = 0;
+    std::atomic<ULONG> breaks{0};
 
     void Type(const std::string &text, bool end)
     {
@@ -75,6 +78,7 @@ public:
         state_->closes++;
     }
     bool Interactive() const override { return true; }
+    ULONG Breaks() const override { return state_->breaks.load(); }
     int WaitForInput(LONG microseconds) override
     {
         std::unique_lock<std::mutex> guard(state_->lock);
@@ -316,6 +320,40 @@ TEST_F(Shell, OutputToAStreamWithoutDescriptorArrivesThroughThePump)
                                     {TAG_DONE, 0}};
     EXPECT_EQ(SystemTagList("sh -c \"echo out; echo err >&2\"", fromConsole), 0);
     EXPECT_EQ(state->Written(), "out\nerr\n");
+    Close(nil);
+    Close(console);
+}
+
+TEST_F(Shell, CtrlCInTheConsoleInterruptsTheCommandAndAllItStarted)
+{
+    auto state = std::make_shared<FakeConsoleState>();
+    BPTR console = OpenFakeConsole(state);
+    BPTR nil = Open("NIL:", MODE_OLDFILE);
+    struct TagItem tags[] = {{SYS_Input, static_cast<IPTR>(nil)},
+                             {SYS_Output, static_cast<IPTR>(console)},
+                             {TAG_DONE, 0}};
+    // A Ctrl-C typed before the command starts is not for it.
+    state->breaks++;
+    // The sleep the command starts ends with it, long before its time.
+    bool sleeperEnded = false;
+    pid_t sleeper = 0;
+    std::thread person([&] {
+        WaitUntil([&] { return dostest::ReadHostFile(Host("sleeper")).find('\n') != std::string::npos; });
+        sleeper = static_cast<pid_t>(std::atol(dostest::ReadHostFile(Host("sleeper")).c_str()));
+        state->breaks++;
+        sleeperEnded = sleeper > 0 && WaitUntil([&] { return kill(sleeper, 0) != 0; });
+    });
+    LONG result = SystemTagList("sh -c \"sh -c 'echo $$ > sleeper; exec sleep 60'; echo not interrupted\"", tags);
+    LONG error = IoErr();
+    person.join();
+    EXPECT_EQ(result, RETURN_FAIL);
+    EXPECT_EQ(error, ERROR_BREAK);
+    EXPECT_EQ(state->Written(), "***Break\n");
+    ASSERT_GT(sleeper, 0);
+    EXPECT_TRUE(sleeperEnded);
+
+    // Without a Ctrl-C the command runs to its end.
+    EXPECT_EQ(SystemTagList("sh -c \"sleep 0.3; exit 3\"", tags), 3);
     Close(nil);
     Close(console);
 }

@@ -56,6 +56,10 @@ public:
         (void)microseconds;
         return -1;
     }
+    // How many times the person has typed Ctrl-C into the console so far.
+    // The shell interrupts a host command that runs on the console when
+    // the count grows.
+    virtual ULONG Breaks() const { return 0; }
 };
 
 // Makes streams for console descriptions. Returns null with `error` set

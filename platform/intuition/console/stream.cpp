@@ -66,6 +66,12 @@ public:
 
     bool Interactive() const override { return true; }
 
+    ULONG Breaks() const override
+    {
+        std::lock_guard<std::mutex> guard(ConsoleLock());
+        return unit_ ? unit_->Breaks() : 0;
+    }
+
     // The shell asks this while a host command runs with the console as
     // its input. It cannot tell whether the command reads: an AUTO window
     // opens only once a command has waited a second with nothing shown,

@@ -22,12 +22,18 @@ constexpr LONG kFirstRows = 24;
 // Rows the mouse wheel moves.
 constexpr LONG kWheelRows = 3;
 
+constexpr UWORD kCtrlC = 0x03;
 constexpr UWORD kCtrlBackslash = 0x1C;
 constexpr UWORD kCtrlX = 0x18;
 
 bool IsCtrlBackslash(UWORD character, UWORD qualifier)
 {
     return character == kCtrlBackslash || (character == '\\' && (qualifier & IEQUALIFIER_CONTROL) != 0);
+}
+
+bool IsCtrlC(UWORD character, UWORD qualifier)
+{
+    return character == kCtrlC || ((character == 'c' || character == 'C') && (qualifier & IEQUALIFIER_CONTROL) != 0);
 }
 
 }  // namespace
@@ -168,6 +174,10 @@ void ConsoleUnit::Key(UWORD character, UWORD qualifier)
     }
     if (IsCtrlBackslash(character, qualifier)) {
         EndOfFile();
+        return;
+    }
+    if (IsCtrlC(character, qualifier)) {
+        breaks_++;
         return;
     }
     switch (character) {

@@ -81,6 +81,7 @@ public:
     void ScrollerMoved(ULONG top);
     // True when the console is over: the handler forgets it.
     bool Over() const { return over_; }
+    ULONG Breaks() const { return breaks_; }
 
 private:
     ConsoleUnit(const ConsoleSpec &spec, ConsolePens pens);
@@ -109,6 +110,7 @@ private:
     bool closedByPerson_ = false;
     bool lingering_ = false;   // WAIT: the streams are closed, the window stays
     bool over_ = false;
+    ULONG breaks_ = 0;         // Ctrl-C typed so far
     bool readerSeen_ = false;
     bool changed_ = false;     // written to and not drawn yet
     ULONG bellsShown_ = 0;
