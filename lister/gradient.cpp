@@ -44,28 +44,36 @@ void BuildGradient(GradientTable &table, ULONG begin, ULONG end)
 
 void FillGradient(UBYTE *buffer, const GradientTable &table, ULONG rows, ULONG stride)
 {
+    FillGradientRows(buffer, table, rows, stride, 0, rows);
+}
+
+void FillGradientRows(UBYTE *buffer, const GradientTable &table, ULONG rows, ULONG stride, ULONG first,
+                      ULONG count)
+{
     ULONG m = table.count > 256 ? 256 : table.count;
-    if (m == 0 || rows == 0)
+    if (m == 0 || rows == 0 || first >= rows)
         return;
+    const ULONG last = count < rows - first ? first + count : rows;   // one past the last row painted
     const ULONG width = stride / PixelBytes;
     const ULONG q = rows / m;
     const ULONG rem = rows - q * m;
     const ULONG frac = (rem * GradientScale + m - 1) / m;   // rounded up
     ULONG acc = 0;
-    ULONG rowsLeft = rows;
-    UBYTE *at = buffer;
-    for (ULONG i = 0; i < m && rowsLeft > 0; i++) {
+    ULONG top = 0;
+    for (ULONG i = 0; i < m && top < last; i++) {
         ULONG band = q;
         acc += frac;
         if (acc >= GradientScale) {
             band++;
             acc -= GradientScale;
         }
-        if (band > rowsLeft)
-            band = rowsLeft;
-        // Rows are contiguous, so a band is one run of pixels.
-        FillPixels(at, band * width, table.colours[i]);
-        at += band * stride;
-        rowsLeft -= band;
+        if (band > rows - top)
+            band = rows - top;
+        // Rows are contiguous, so the part of a band asked for is one run of pixels.
+        ULONG from = top > first ? top : first;
+        ULONG to = top + band < last ? top + band : last;
+        if (to > from)
+            FillPixels(buffer + from * stride, (to - from) * width, table.colours[i]);
+        top += band;
     }
 }

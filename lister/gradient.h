@@ -28,4 +28,9 @@ void BuildGradient(GradientTable &table, ULONG begin, ULONG end);
 // each to as many bands, so every row is painted and none twice.
 void FillGradient(UBYTE *buffer, const GradientTable &table, ULONG rows, ULONG stride);
 
+// Paints only rows [first, first + count) of that same picture of `rows`
+// rows, exactly as FillGradient paints them; the rest is left as it is.
+void FillGradientRows(UBYTE *buffer, const GradientTable &table, ULONG rows, ULONG stride, ULONG first,
+                      ULONG count);
+
 #endif /* LISTER_GRADIENT_H */

@@ -6,6 +6,14 @@
 
 #include <algorithm>
 
+namespace {
+
+// How much of the picture LayoutLister paints before drawing the lines on
+// it: well inside a second-level cache.
+constexpr ULONG kLayoutSliceBytes = 256 * 1024;
+
+}  // namespace
+
 ListerLayout ComputeListerLayout(const ListerHeader &header, const ConfigRecord &config, ULONG nominalWidth,
                                  ULONG lineHeight, ULONG dateWidth, ULONG bitmapSize)
 {
@@ -50,8 +58,23 @@ ListerLayout LayoutLister(const ListerDrawing &drawing, const EntryBuffer &entri
     if (layout.height == 0)
         return layout;
     RenderTarget bitmap = layout.Bitmap(drawing.bitmap);
-    FillGradient(bitmap.base, *drawing.listerGradient, layout.height, layout.stride);
-    RenderListerLines(bitmap, layout, entries, glyphs, *drawing.dates, config.DrawerTextColor(),
-                      config.ListerTextColor());
+    // The gradient, then the lines on it, a slice at a time: each slice is
+    // still in the cache when its text is drawn. A line is drawn once all
+    // the rows its text covers are painted.
+    const ULONG sliceRows = std::max<ULONG>(kLayoutSliceBytes / layout.stride, 1);
+    const ULONG textHeight = glyphs.height;
+    ULONG painted = 0, drawn = 0;
+    while (painted < layout.height) {
+        ULONG rows = std::min(sliceRows, layout.height - painted);
+        FillGradientRows(bitmap.base, *drawing.listerGradient, layout.height, layout.stride, painted, rows);
+        painted += rows;
+        ULONG ready = drawn;
+        while (ready < layout.linesDrawn &&
+               (painted == layout.height || 1 + ready * layout.lineHeight + textHeight <= painted))
+            ready++;
+        RenderListerLineRange(bitmap, layout, entries, glyphs, *drawing.dates, config.DrawerTextColor(),
+                              config.ListerTextColor(), drawn, ready);
+        drawn = ready;
+    }
     return layout;
 }

@@ -17,6 +17,13 @@ void FormatProtection(char *text, ULONG protection)
 void RenderListerLines(const RenderTarget &bitmap, const ListerLayout &layout, const EntryBuffer &entries,
                        const GlyphSet &glyphs, DateRequest &dates, ULONG drawerColour, ULONG textColour)
 {
+    RenderListerLineRange(bitmap, layout, entries, glyphs, dates, drawerColour, textColour, 0, layout.linesDrawn);
+}
+
+void RenderListerLineRange(const RenderTarget &bitmap, const ListerLayout &layout, const EntryBuffer &entries,
+                           const GlyphSet &glyphs, DateRequest &dates, ULONG drawerColour, ULONG textColour,
+                           ULONG first, ULONG end)
+{
     const ListerColumns &columns = layout.columns;
     const LONG unit = LONG(glyphs.nominalWidth);
     const ULONG sizeEnd = columns.name + columns.size - 1;   // the column after a size's last digit
@@ -26,7 +33,9 @@ void RenderListerLines(const RenderTarget &bitmap, const ListerLayout &layout, c
     const LONG commentX = protectionX + unit * LONG(columns.protection);
 
     TextPen pen;
-    for (ULONG row = 0; row < layout.linesDrawn; row++) {
+    if (end > layout.linesDrawn)
+        end = layout.linesDrawn;
+    for (ULONG row = first; row < end; row++) {
         const ListerEntry *entry = entries.SlotEntry(row);
         if (entry == nullptr)
             break;

@@ -22,4 +22,9 @@ void FormatProtection(char *text, ULONG protection);
 void RenderListerLines(const RenderTarget &bitmap, const ListerLayout &layout, const EntryBuffer &entries,
                        const GlyphSet &glyphs, DateRequest &dates, ULONG drawerColour, ULONG textColour);
 
+// The same for lines [first, end) of those only.
+void RenderListerLineRange(const RenderTarget &bitmap, const ListerLayout &layout, const EntryBuffer &entries,
+                           const GlyphSet &glyphs, DateRequest &dates, ULONG drawerColour, ULONG textColour,
+                           ULONG first, ULONG end);
+
 #endif /* LISTER_RENDER_LINES_H */

@@ -2,7 +2,10 @@
 #include <hosted/task.h>
 #include <proto/exec.h>
 
+#include <sys/mman.h>
+
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,13 +42,28 @@ bool MayAllocate(unsigned long long size)
     return true;
 }
 
+// Blocks this large (a lister's picture runs to hundreds of megabytes) are
+// asked to live in huge pages: touching them first then costs one fault
+// every 2 MiB instead of one every 4 KiB.
+constexpr ULONG kHugeBlock = 8u << 20;
+constexpr uintptr_t kHugePage = 2u << 20;
+
+void PreferHugePages(void *block, ULONG byteSize)
+{
+    uintptr_t start = (reinterpret_cast<uintptr_t>(block) + kHugePage - 1) & ~(kHugePage - 1);
+    uintptr_t end = (reinterpret_cast<uintptr_t>(block) + byteSize) & ~(kHugePage - 1);
+    if (end > start)
+        madvise(reinterpret_cast<void *>(start), end - start, MADV_HUGEPAGE);   // a hint: failure is harmless
+}
+
 APTR RawAllocate(ULONG byteSize, ULONG requirements)
 {
     if (byteSize == 0)
         return nullptr;
-    if ((requirements & MEMF_CLEAR) != 0)
-        return std::calloc(1, byteSize);
-    return std::malloc(byteSize);
+    void *block = (requirements & MEMF_CLEAR) != 0 ? std::calloc(1, byteSize) : std::malloc(byteSize);
+    if (block != nullptr && byteSize >= kHugeBlock)
+        PreferHugePages(block, byteSize);
+    return block;
 }
 
 }  // namespace

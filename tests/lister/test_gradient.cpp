@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -111,4 +112,24 @@ TEST(Gradient, FillNeverPassesTheRowsGiven)
     for (ULONG y = 10; y < 20; y++)
         EXPECT_EQ(picture.At(0, y), 0x00ABCDEFu) << y;
     EXPECT_NE(picture.At(0, 9), 0x00ABCDEFu);
+}
+
+TEST(Gradient, RowsPaintedPieceByPieceMatchOneFill)
+{
+    GradientTable table;
+    BuildGradient(table, 0x00000000, 0x0000FF03);
+    const ULONG width = 3, rows = 1000, stride = width * PixelBytes;
+    std::vector<UBYTE> whole(rows * stride, 0xEE), pieces(rows * stride, 0xEE);
+    FillGradient(whole.data(), table, rows, stride);
+    // Pieces of odd sizes, and rows asked for past the end.
+    for (ULONG first = 0, count = 1; first < rows; first += count, count = count * 3 % 97 + 1)
+        FillGradientRows(pieces.data(), table, rows, stride, first, count + 5);
+    EXPECT_EQ(whole, pieces);
+
+    // Only the rows asked for change.
+    std::vector<UBYTE> part(rows * stride, 0xEE);
+    FillGradientRows(part.data(), table, rows, stride, 400, 10);
+    EXPECT_EQ(part[400 * stride - 1], 0xEE);
+    EXPECT_EQ(part[410 * stride], 0xEE);
+    EXPECT_TRUE(std::equal(part.begin() + 400 * stride, part.begin() + 410 * stride, whole.begin() + 400 * stride));
 }

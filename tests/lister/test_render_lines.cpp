@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 using listertest::FakeGlyphs;
@@ -148,4 +149,48 @@ TEST(RenderLines, LayoutListerDrawsGradientStatusAndLines)
     EXPECT_TRUE(cut.bitmapTooSmall);
     EXPECT_EQ(cut.height, 100u);
     EXPECT_EQ(small[small.size() - 3], 0xEE);
+}
+
+TEST(RenderLines, LayoutListerInSlicesGivesThePictureOfGradientThenLines)
+{
+    // Enough lines that the picture is painted in many slices; each line's
+    // text reaches into the first row of the next line.
+    LinesScene scene;
+    TestEntries many{4 * 1024 * 1024};
+    for (int i = 0; i < 6000; i++)
+        many.AddEntry("entry" + std::to_string(i), i % 7 == 0 ? 2 : -3, UQUAD(i) * 977, 0, 0, 0,
+                      i % 3 == 0 ? "a comment" : "");
+    ListerHeader &header = *many.buffer.Header();
+    header.nameWidth = 10;
+    header.sizeWidth = 8;
+    header.commentWidth = 10;
+    SortEntries(many.buffer, SortNameCase);
+
+    GradientTable lister, windows;
+    BuildGradient(lister, 0x00102030, 0x00F0E0D0);
+    BuildGradient(windows, 0x00123456, 0x00123456);
+    TestPicture strip(300, 4, 0x00EEEEEE);
+    ListerDrawing drawing;
+    drawing.glyphs = scene.glyphs;
+    drawing.listerGradient = &lister;
+    drawing.windowGradient = &windows;
+    drawing.dates = &scene.dates;
+    drawing.dateWidth = 10;
+    std::vector<UBYTE> bitmap(64 << 20, 0xEE);
+    drawing.bitmap = bitmap.data();
+    drawing.bitmapSize = ULONG(bitmap.size());
+    drawing.statusStrip = strip.target;
+    ListerLayout layout = LayoutLister(drawing, many.buffer, scene.config);
+    ASSERT_FALSE(layout.bitmapTooSmall);
+    ASSERT_EQ(layout.linesDrawn, 6000u);
+    ASSERT_GT(size_t(layout.stride) * layout.height, size_t(4) << 20);
+
+    std::vector<UBYTE> reference(bitmap.size(), 0xEE);
+    RenderTarget target = layout.Bitmap(reference.data());
+    FillGradient(target.base, lister, layout.height, layout.stride);
+    RenderListerLines(target, layout, many.buffer, *scene.glyphs, scene.dates, scene.config.DrawerTextColor(),
+                      scene.config.ListerTextColor());
+    size_t used = size_t(layout.stride) * layout.height;
+    EXPECT_EQ(std::memcmp(bitmap.data(), reference.data(), used), 0);
+    EXPECT_EQ(bitmap[used], 0xEE);
 }
