@@ -3,6 +3,7 @@
 
 #include <lister/selection.h>
 #include <proto/exec.h>
+#include <proto/graphics.h>
 #include <proto/intuition.h>
 
 #include <cstring>
@@ -66,7 +67,7 @@ void ScrollAtBottomEdge(Lister &lister, LONG y, ULONG row)
 
 // Painting: until a message arrives, every line the pointer moves onto gets
 // the state of the first click. The pointer is read from the window, which
-// intuition keeps current while the button is held.
+// intuition keeps current while the button is held, once a frame.
 void Paint(Lister &lister, BOOL selecting)
 {
     const volatile WORD *pointerY = &lister.window->MouseY;
@@ -80,8 +81,10 @@ void Paint(Lister &lister, BOOL selecting)
             return;
         }
         WORD y = *pointerY;
-        if (y == lastY)
+        if (y == lastY) {
+            WaitTOF();
             continue;
+        }
         lastY = y;
         ULONG row;
         if (PlaceOf(lister, *pointerX, y, row) != ClickPlace::Line) {

@@ -2,11 +2,12 @@
 #include "lister_ops.h"
 
 #include <proto/exec.h>
+#include <proto/graphics.h>
 
 namespace {
 
-// Follows a held scroller knob: its pot is read until a message arrives
-// (normally the release), and each change moves the view at once.
+// Follows a held scroller knob: its pot is read once a frame until a
+// message arrives (normally the release), and each change moves the view.
 void FollowKnob(Lister &lister, UWORD id)
 {
     struct Gadget *gadget = lister.gadgets.gadgets[id];
@@ -22,8 +23,10 @@ void FollowKnob(Lister &lister, UWORD id)
             return;
         }
         UWORD now = *pot;
-        if (LONG(now) == last)
+        if (LONG(now) == last) {
+            WaitTOF();
             continue;
+        }
         last = now;
         if (id == GadgetVerticalScroller)
             ScrollTopFromPot(lister.view, now);

@@ -187,4 +187,11 @@ inline LONG ObtainBestPen(struct ColorMap *cm, ULONG r, ULONG g, ULONG b, Args..
 }
 #endif
 
+/* --- The display beam ------------------------------------------------------ */
+
+/* Waits for the top of the next frame (this host's displays run at 60
+   frames a second). A task that polls the pointer or a gadget calls it
+   between looks, so that it neither misses a frame nor spins. */
+void WaitTOF(void);
+
 #endif /* PROTO_GRAPHICS_H */
