@@ -66,10 +66,13 @@ void ScrollAtBottomEdge(Lister &lister, LONG y, ULONG row)
 }
 
 // Painting: until a message arrives, every line the pointer moves onto gets
-// the state of the first click. The pointer is read from the window, which
-// intuition keeps current while the button is held, once a frame.
-void Paint(Lister &lister, BOOL selecting)
+// the state of the first click, and so does every line it crossed since the
+// last look (a quick drag moves more than a line between two looks). The
+// pointer is read from the window, which intuition keeps current while the
+// button is held, once a frame.
+void Paint(Lister &lister, ULONG firstRow, BOOL selecting)
 {
+    ULONG lastRow = firstRow;
     const volatile WORD *pointerY = &lister.window->MouseY;
     const volatile WORD *pointerX = &lister.window->MouseX;
     WORD lastY = *pointerY;
@@ -97,8 +100,11 @@ void Paint(Lister &lister, BOOL selecting)
             if (row >= lister.layout.linesDrawn)
                 continue;
         }
-        if (SetSelection(lister.entries, bitmap, lister.metrics.ySize, row, selecting))
-            PresentRow(lister, row);
+        while (lastRow != row) {
+            lastRow = lastRow < row ? lastRow + 1 : lastRow - 1;
+            if (SetSelection(lister.entries, bitmap, lister.metrics.ySize, lastRow, selecting))
+                PresentRow(lister, lastRow);
+        }
         ScrollAtBottomEdge(lister, y, row);
     }
 }
@@ -166,5 +172,5 @@ void HandleMouseButton(Lister &lister, const WindowEvent &event)
     BOOL selecting = ToggleSelection(lister.entries, lister.Bitmap(), lister.metrics.ySize, row);
     PresentRow(lister, row);
     ScrollAtBottomEdge(lister, event.mouseY, row);
-    Paint(lister, selecting);
+    Paint(lister, row, selecting);
 }

@@ -1,4 +1,5 @@
-// Selecting with the mouse: clicks invert a line and back, clicks outside the entries do nothing, a drag paints a run.
+// Selecting with the mouse: clicks invert a line and back, clicks outside the entries do nothing, a drag paints a run
+// (also over lines it jumps across).
 #include "session.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +65,7 @@ TEST(Selection, AClickInvertsALineAndASecondClickRestoresIt)
             ASSERT_EQ(outside.At(px, y), two.At(px, y));
 }
 
-TEST(Selection, ADragPaintsARunOfLines)
+TEST(Selection, ADragPaintsEveryLineItCrosses)
 {
     Session session;
     EightFiles(session);
@@ -74,13 +75,24 @@ TEST(Selection, ADragPaintsARunOfLines)
     RunResult run = session.Run("wait-idle\nscreenshot @/before.png\n"
                                 "drag " + std::to_string(x) + " " + std::to_string(w.RowY(1)) + " " +
                                     std::to_string(x) + " " + std::to_string(w.RowY(4)) + " 8\n"
-                                    "screenshot @/painted.png\n",
+                                    "screenshot @/painted.png\n"
+                                    // Upwards in one jump: the lines crossed are painted too.
+                                    "drag " + std::to_string(x) + " " + std::to_string(w.RowY(7)) + " " +
+                                    std::to_string(x) + " " + std::to_string(w.RowY(5)) + " 1\n"
+                                    "screenshot @/jumped.png\n"
+                                    // Deselecting from line 3 down in one jump.
+                                    "drag " + std::to_string(x) + " " + std::to_string(w.RowY(3)) + " " +
+                                    std::to_string(x) + " " + std::to_string(w.RowY(6)) + " 1\n"
+                                    "screenshot @/cleared.png\n",
                                 {"Work:"});
     EXPECT_EQ(run.status, 0) << run.errors;
-    Png before = session.Shot("before.png"), painted = session.Shot("painted.png");
+    Png before = session.Shot("before.png"), painted = session.Shot("painted.png"),
+        jumped = session.Shot("jumped.png"), cleared = session.Shot("cleared.png");
     for (long row = 0; row < 8; row++) {
         uint32_t plain = LinePixel(before, w, row);
         EXPECT_EQ(LinePixel(painted, w, row), row >= 1 && row <= 4 ? plain ^ Inverted : plain) << row;
+        EXPECT_EQ(LinePixel(jumped, w, row), row >= 1 ? plain ^ Inverted : plain) << row;
+        EXPECT_EQ(LinePixel(cleared, w, row), (row >= 1 && row <= 2) || row == 7 ? plain ^ Inverted : plain) << row;
     }
 }
 
