@@ -32,13 +32,13 @@ void FitView(Lister &lister)
 BOOL OpenListerWindow(Lister &lister)
 {
     FitView(lister);
-    const ListerWindowSpec &spec = lister.windowSpec;
+    const ListerWindowSpec &shape = lister.windowSpec;
     ULONG verticalTop = VerticalScrollerTop(lister.view);
     if (!lister.gadgets.Created()) {
-        if (!CreateScrollGadgets(lister.gadgets, lister.metrics, spec, verticalTop, lister.view.scrollLeft))
+        if (!CreateScrollGadgets(lister.gadgets, lister.metrics, shape, verticalTop, lister.view.scrollLeft))
             return FALSE;
     } else {
-        UpdateScrollGadgets(lister.gadgets, spec, verticalTop, lister.view.scrollLeft);
+        UpdateScrollGadgets(lister.gadgets, shape, verticalTop, lister.view.scrollLeft);
     }
 
     struct TagItem tags[] = {
@@ -50,13 +50,13 @@ BOOL OpenListerWindow(Lister &lister)
         {WA_MinWidth, ListerWindowMinWidth},
         {WA_MinHeight, ListerWindowMinHeight},
         {WA_SizeGadget, TRUE},
-        {WA_MaxWidth, spec.maxWidth},
-        {WA_MaxHeight, spec.maxHeight},
+        {WA_MaxWidth, shape.maxWidth},
+        {WA_MaxHeight, shape.maxHeight},
         {WA_Title, reinterpret_cast<IPTR>(lister.Path())},
-        {WA_Top, IPTR(spec.top)},
-        {WA_Left, IPTR(spec.left)},
-        {WA_InnerWidth, spec.innerWidth},
-        {WA_InnerHeight, spec.innerHeight},
+        {WA_Top, IPTR(shape.top)},
+        {WA_Left, IPTR(shape.left)},
+        {WA_InnerWidth, shape.innerWidth},
+        {WA_InnerHeight, shape.innerHeight},
         {WA_PubScreen, reinterpret_cast<IPTR>(lister.screen)},
         {WA_Gadgets, reinterpret_cast<IPTR>(lister.gadgets.First())},
         {WA_BackFill, reinterpret_cast<IPTR>(LAYERS_NOBACKFILL)},

@@ -52,7 +52,7 @@ BOOL CreateArrowImages(ScrollGadgets &set, struct DrawInfo *drawInfo)
     return TRUE;
 }
 
-BOOL CreateScrollGadgets(ScrollGadgets &set, const ScreenMetrics &metrics, const ListerWindowSpec &spec,
+BOOL CreateScrollGadgets(ScrollGadgets &set, const ScreenMetrics &metrics, const ListerWindowSpec &shape,
                          ULONG verticalTop, ULONG horizontalTop)
 {
     const LONG sw = set.sizeWidth, sh = set.sizeHeight;
@@ -80,8 +80,8 @@ BOOL CreateScrollGadgets(ScrollGadgets &set, const ScreenMetrics &metrics, const
             {GA_Width, IPTR(sw - 4)},
             {GA_Top, IPTR(tb + 1)},
             {GA_RelHeight, IPTR(1 - sh - downHeight - upHeight - tb - 3)},
-            {PGA_Total, spec.verticalTotal},
-            {PGA_Visible, spec.verticalVisible},
+            {PGA_Total, shape.verticalTotal},
+            {PGA_Visible, shape.verticalVisible},
             {PGA_Top, verticalTop},
             {GA_Previous, reinterpret_cast<IPTR>(g[1])},
             {TAG_DONE, 0},
@@ -108,8 +108,8 @@ BOOL CreateScrollGadgets(ScrollGadgets &set, const ScreenMetrics &metrics, const
             {GA_RelWidth, IPTR(1 - sw - rightWidth - leftWidth - lb - 3)},
             {GA_Height, IPTR(sh - 4)},
             {GA_RelBottom, IPTR(3 - sh)},
-            {PGA_Total, spec.horizontalTotal},
-            {PGA_Visible, spec.horizontalVisible},
+            {PGA_Total, shape.horizontalTotal},
+            {PGA_Visible, shape.horizontalVisible},
             {PGA_Top, horizontalTop},
             {GA_Previous, reinterpret_cast<IPTR>(g[4])},
             {TAG_DONE, 0},
@@ -128,14 +128,14 @@ BOOL CreateScrollGadgets(ScrollGadgets &set, const ScreenMetrics &metrics, const
     return TRUE;
 }
 
-void UpdateScrollGadgets(ScrollGadgets &set, const ListerWindowSpec &spec, ULONG verticalTop, ULONG horizontalTop)
+void UpdateScrollGadgets(ScrollGadgets &set, const ListerWindowSpec &shape, ULONG verticalTop, ULONG horizontalTop)
 {
-    struct TagItem vertical[] = {{PGA_Total, spec.verticalTotal},
-                                 {PGA_Visible, spec.verticalVisible},
+    struct TagItem vertical[] = {{PGA_Total, shape.verticalTotal},
+                                 {PGA_Visible, shape.verticalVisible},
                                  {PGA_Top, verticalTop},
                                  {TAG_DONE, 0}};
-    struct TagItem horizontal[] = {{PGA_Total, spec.horizontalTotal},
-                                   {PGA_Visible, spec.horizontalVisible},
+    struct TagItem horizontal[] = {{PGA_Total, shape.horizontalTotal},
+                                   {PGA_Visible, shape.horizontalVisible},
                                    {PGA_Top, horizontalTop},
                                    {TAG_DONE, 0}};
     SetAttrsA(set.gadgets[GadgetVerticalScroller], vertical);

@@ -59,14 +59,14 @@ BOOL CreateArrowImages(ScrollGadgets &set, struct DrawInfo *drawInfo);
 //                  borderless, nice notify and render, left left border + 1,
 //                  RelWidth 1 − size width − right width − left width − left
 //                  border − 3, height size height − 4, RelBottom 3 − size height
-// with the scroller values of `spec`. FALSE, with none kept, on failure.
-BOOL CreateScrollGadgets(ScrollGadgets &set, const ScreenMetrics &metrics, const ListerWindowSpec &spec,
+// with the scroller values of `shape`. FALSE, with none kept, on failure.
+BOOL CreateScrollGadgets(ScrollGadgets &set, const ScreenMetrics &metrics, const ListerWindowSpec &shape,
                          ULONG verticalTop, ULONG horizontalTop);
 
 // Gives the scrollers new totals, visible parts and tops (SetAttrsA: the
 // gadgets are in no window while this is called) and links the six gadgets
 // in their order again for the next WA_Gadgets.
-void UpdateScrollGadgets(ScrollGadgets &set, const ListerWindowSpec &spec, ULONG verticalTop, ULONG horizontalTop);
+void UpdateScrollGadgets(ScrollGadgets &set, const ListerWindowSpec &shape, ULONG verticalTop, ULONG horizontalTop);
 
 // Disposes of the gadgets (horizontal scroller, left, right, vertical
 // scroller, up, down) and the arrow images (left, right, up, down).

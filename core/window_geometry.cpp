@@ -19,13 +19,13 @@ ULONG MaximumHeight(const ConfigRecord &config, const ScreenMetrics &metrics)
     return config.ListerMaxHeight() != 0 ? config.ListerMaxHeight() : ULONG(metrics.screenHeight);
 }
 
-void SetScrollerValues(ListerWindowSpec &spec, const ScreenMetrics &metrics, ULONG bitmapHeight)
+void SetScrollerValues(ListerWindowSpec &shape, const ScreenMetrics &metrics, ULONG bitmapHeight)
 {
-    spec.horizontalVisible = spec.innerWidth;
+    shape.horizontalVisible = shape.innerWidth;
     ListerView view;
     view.bitmapHeight = bitmapHeight;
-    spec.verticalTotal = VerticalScrollerTotal(view);
-    spec.verticalVisible = VerticalScrollerVisible(bitmapHeight, spec.VisibleHeight(metrics.statusHeight));
+    shape.verticalTotal = VerticalScrollerTotal(view);
+    shape.verticalVisible = VerticalScrollerVisible(bitmapHeight, shape.VisibleHeight(metrics.statusHeight));
 }
 
 }  // namespace
@@ -51,40 +51,40 @@ ULONG VerticalScrollerVisible(ULONG bitmapHeight, ULONG visibleHeight)
 ListerWindowSpec ComputeListerWindow(const ConfigRecord &config, const ScreenMetrics &metrics, ULONG bitmapWidth,
                                      ULONG bitmapHeight)
 {
-    ListerWindowSpec spec;
-    spec.left = ListerWindowLeft(config);
-    spec.top = ListerWindowTop(config, metrics);
+    ListerWindowSpec shape;
+    shape.left = ListerWindowLeft(config);
+    shape.top = ListerWindowTop(config, metrics);
 
     ULONG bordersX = ULONG(metrics.BordersX());
     ULONG bordersY = ULONG(metrics.BordersY());
     ULONG maxWidth = MaximumWidth(config, metrics);
     if (Less(maxWidth, bordersX) < bitmapWidth) {
-        spec.innerWidth = Less(maxWidth, bordersX);
-        spec.maxWidth = maxWidth;
+        shape.innerWidth = Less(maxWidth, bordersX);
+        shape.maxWidth = maxWidth;
     } else {
-        spec.innerWidth = bitmapWidth;
-        spec.maxWidth = bitmapWidth + bordersX;
+        shape.innerWidth = bitmapWidth;
+        shape.maxWidth = bitmapWidth + bordersX;
     }
-    spec.horizontalTotal = bitmapWidth;
+    shape.horizontalTotal = bitmapWidth;
 
     ULONG maxHeight = MaximumHeight(config, metrics);
-    ULONG available = Less(Less(maxHeight, ULONG(std::max<LONG>(spec.top, 0))), bordersY);
+    ULONG available = Less(Less(maxHeight, ULONG(std::max<LONG>(shape.top, 0))), bordersY);
     ULONG needed = bitmapHeight + metrics.statusHeight;
     if (available < needed) {
-        spec.innerHeight = available;
-        spec.maxHeight = Less(maxHeight, ULONG(std::max<LONG>(spec.top, 0)));
+        shape.innerHeight = available;
+        shape.maxHeight = Less(maxHeight, ULONG(std::max<LONG>(shape.top, 0)));
     } else {
-        spec.innerHeight = needed;
-        spec.maxHeight = needed + bordersY;
+        shape.innerHeight = needed;
+        shape.maxHeight = needed + bordersY;
     }
-    SetScrollerValues(spec, metrics, bitmapHeight);
-    return spec;
+    SetScrollerValues(shape, metrics, bitmapHeight);
+    return shape;
 }
 
-void ResizeListerWindow(ListerWindowSpec &spec, const ScreenMetrics &metrics, LONG width, LONG height,
+void ResizeListerWindow(ListerWindowSpec &shape, const ScreenMetrics &metrics, LONG width, LONG height,
                         ULONG bitmapHeight)
 {
-    spec.innerWidth = Less(ULONG(std::max<LONG>(width, 0)), ULONG(metrics.BordersX()));
-    spec.innerHeight = Less(ULONG(std::max<LONG>(height, 0)), ULONG(metrics.BordersY()));
-    SetScrollerValues(spec, metrics, bitmapHeight);
+    shape.innerWidth = Less(ULONG(std::max<LONG>(width, 0)), ULONG(metrics.BordersX()));
+    shape.innerHeight = Less(ULONG(std::max<LONG>(height, 0)), ULONG(metrics.BordersY()));
+    SetScrollerValues(shape, metrics, bitmapHeight);
 }

@@ -52,7 +52,7 @@ ListerWindowSpec ComputeListerWindow(const ConfigRecord &config, const ScreenMet
 // After the user has resized the window to `width` × `height` (borders
 // included): the new inner size and the scrollers' visible parts; the
 // position and limits stay as they were.
-void ResizeListerWindow(ListerWindowSpec &spec, const ScreenMetrics &metrics, LONG width, LONG height,
+void ResizeListerWindow(ListerWindowSpec &shape, const ScreenMetrics &metrics, LONG width, LONG height,
                         ULONG bitmapHeight);
 
 // The vertical scroller's PGA_Visible for a view of V rows of an H-row

@@ -140,7 +140,7 @@ std::unique_ptr<ConsoleStream> OpenHostConsole(const ConsoleSpec &, LONG &error)
     return std::make_unique<HostConsole>(input, output, false);
 }
 
-bool ParseConsoleSpec(const char *description, ConsoleSpec &spec)
+bool ParseConsoleSpec(const char *description, ConsoleSpec &shape)
 {
     if (description == nullptr)
         return false;
@@ -188,7 +188,7 @@ bool ParseConsoleSpec(const char *description, ConsoleSpec &spec)
         if (!known)
             return false;
     }
-    spec = parsed;
+    shape = parsed;
     return true;
 }
 
@@ -198,7 +198,7 @@ void SetConsoleFactory(ConsoleFactory factory)
     Factory() = std::move(factory);
 }
 
-std::unique_ptr<ConsoleStream> OpenConsole(const ConsoleSpec &spec, LONG &error)
+std::unique_ptr<ConsoleStream> OpenConsole(const ConsoleSpec &shape, LONG &error)
 {
     ConsoleFactory factory;
     {
@@ -206,7 +206,7 @@ std::unique_ptr<ConsoleStream> OpenConsole(const ConsoleSpec &spec, LONG &error)
         factory = Factory();
     }
     error = 0;
-    std::unique_ptr<ConsoleStream> stream = factory ? factory(spec, error) : OpenHostConsole(spec, error);
+    std::unique_ptr<ConsoleStream> stream = factory ? factory(shape, error) : OpenHostConsole(shape, error);
     if (!stream && error == 0)
         error = ERROR_BAD_STREAM_NAME;
     return stream;

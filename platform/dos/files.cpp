@@ -44,10 +44,10 @@ void FreeRecord(FileRecord *record)
     delete record;
 }
 
-BPTR OpenConsoleHandle(const ConsoleSpec &spec)
+BPTR OpenConsoleHandle(const ConsoleSpec &shape)
 {
     LONG error = 0;
-    std::unique_ptr<ConsoleStream> stream = OpenConsole(spec, error);
+    std::unique_ptr<ConsoleStream> stream = OpenConsole(shape, error);
     if (!stream) {
         Fail(error != 0 ? error : ERROR_BAD_STREAM_NAME);
         return 0;
@@ -442,17 +442,17 @@ BPTR Open(CONST_STRPTR name, LONG accessMode)
     if (strcasecmp(name, "NIL:") == 0)
         return hosted::OpenNil();
     if (strcasecmp(name, "CONSOLE:") == 0 || std::strcmp(name, "*") == 0) {
-        hosted::ConsoleSpec spec;
-        spec.processConsole = true;
-        return hosted::OpenConsoleHandle(spec);
+        hosted::ConsoleSpec shape;
+        shape.processConsole = true;
+        return hosted::OpenConsoleHandle(shape);
     }
     if (hosted::StartsWithNoCase(name, "CON:") || hosted::StartsWithNoCase(name, "RAW:")) {
-        hosted::ConsoleSpec spec;
-        if (!hosted::ParseConsoleSpec(name + 4, spec)) {
+        hosted::ConsoleSpec shape;
+        if (!hosted::ParseConsoleSpec(name + 4, shape)) {
             Fail(ERROR_BAD_STREAM_NAME);
             return 0;
         }
-        return hosted::OpenConsoleHandle(spec);
+        return hosted::OpenConsoleHandle(shape);
     }
     hosted::DosLocation where;
     if (!hosted::ResolveLocation(name, where))

@@ -26,40 +26,40 @@ TEST(WindowGeometry, ASmallListGetsExactlyItsSize)
     ScreenMetrics metrics = Screen1024();
     EXPECT_EQ(metrics.statusHeight, 10u);
     EXPECT_EQ(metrics.listTop, 25);
-    ListerWindowSpec spec = ComputeListerWindow(config, metrics, 300, 256);
-    EXPECT_EQ(spec.left, 0);
-    EXPECT_EQ(spec.top, 15);   // "Lister top" 0: the top border size
-    EXPECT_EQ(spec.innerWidth, 300u);
-    EXPECT_EQ(spec.maxWidth, 322u);
-    EXPECT_EQ(spec.innerHeight, 266u);   // H + status height
-    EXPECT_EQ(spec.maxHeight, 293u);
-    EXPECT_EQ(spec.horizontalTotal, 300u);
-    EXPECT_EQ(spec.horizontalVisible, 300u);
-    EXPECT_EQ(spec.verticalTotal, 256u);
-    EXPECT_EQ(spec.verticalVisible, 256u);
-    EXPECT_EQ(spec.VisibleHeight(metrics.statusHeight), 256u);
+    ListerWindowSpec shape = ComputeListerWindow(config, metrics, 300, 256);
+    EXPECT_EQ(shape.left, 0);
+    EXPECT_EQ(shape.top, 15);   // "Lister top" 0: the top border size
+    EXPECT_EQ(shape.innerWidth, 300u);
+    EXPECT_EQ(shape.maxWidth, 322u);
+    EXPECT_EQ(shape.innerHeight, 266u);   // H + status height
+    EXPECT_EQ(shape.maxHeight, 293u);
+    EXPECT_EQ(shape.horizontalTotal, 300u);
+    EXPECT_EQ(shape.horizontalVisible, 300u);
+    EXPECT_EQ(shape.verticalTotal, 256u);
+    EXPECT_EQ(shape.verticalVisible, 256u);
+    EXPECT_EQ(shape.VisibleHeight(metrics.statusHeight), 256u);
 }
 
 TEST(WindowGeometry, ALargeListIsCutToTheScreen)
 {
     ConfigRecord config;
     ScreenMetrics metrics = Screen1024();
-    ListerWindowSpec spec = ComputeListerWindow(config, metrics, 3000, 2000);
-    EXPECT_EQ(spec.innerWidth, 1002u);   // screen width − BordersX
-    EXPECT_EQ(spec.maxWidth, 1024u);
-    EXPECT_EQ(spec.innerHeight, 726u);   // 768 − 15 − 27
-    EXPECT_EQ(spec.maxHeight, 753u);     // 768 − top
-    EXPECT_EQ(spec.horizontalTotal, 3000u);
-    EXPECT_EQ(spec.horizontalVisible, 1002u);
-    EXPECT_EQ(spec.verticalTotal, 2000u);
-    EXPECT_EQ(spec.verticalVisible, 716u);   // the list's rows, without the status line
+    ListerWindowSpec shape = ComputeListerWindow(config, metrics, 3000, 2000);
+    EXPECT_EQ(shape.innerWidth, 1002u);   // screen width − BordersX
+    EXPECT_EQ(shape.maxWidth, 1024u);
+    EXPECT_EQ(shape.innerHeight, 726u);   // 768 − 15 − 27
+    EXPECT_EQ(shape.maxHeight, 753u);     // 768 − top
+    EXPECT_EQ(shape.horizontalTotal, 3000u);
+    EXPECT_EQ(shape.horizontalVisible, 1002u);
+    EXPECT_EQ(shape.verticalTotal, 2000u);
+    EXPECT_EQ(shape.verticalVisible, 716u);   // the list's rows, without the status line
 
     // Exactly fitting is not cut.
-    spec = ComputeListerWindow(config, metrics, 1002, 716);
-    EXPECT_EQ(spec.innerWidth, 1002u);
-    EXPECT_EQ(spec.maxWidth, 1024u);
-    EXPECT_EQ(spec.innerHeight, 726u);
-    EXPECT_EQ(spec.maxHeight, 753u);
+    shape = ComputeListerWindow(config, metrics, 1002, 716);
+    EXPECT_EQ(shape.innerWidth, 1002u);
+    EXPECT_EQ(shape.maxWidth, 1024u);
+    EXPECT_EQ(shape.innerHeight, 726u);
+    EXPECT_EQ(shape.maxHeight, 753u);
 }
 
 TEST(WindowGeometry, TheListerViewSettingsBoundTheWindow)
@@ -70,22 +70,22 @@ TEST(WindowGeometry, TheListerViewSettingsBoundTheWindow)
     config.SetListerMaxWidth(500);
     config.SetListerMaxHeight(400);
     ScreenMetrics metrics = Screen1024();
-    ListerWindowSpec spec = ComputeListerWindow(config, metrics, 600, 1000);
-    EXPECT_EQ(spec.left, 20);
-    EXPECT_EQ(spec.top, 50);
-    EXPECT_EQ(spec.innerWidth, 478u);
-    EXPECT_EQ(spec.maxWidth, 500u);
-    EXPECT_EQ(spec.innerHeight, 323u);   // 400 − 50 − 27
-    EXPECT_EQ(spec.maxHeight, 350u);
+    ListerWindowSpec shape = ComputeListerWindow(config, metrics, 600, 1000);
+    EXPECT_EQ(shape.left, 20);
+    EXPECT_EQ(shape.top, 50);
+    EXPECT_EQ(shape.innerWidth, 478u);
+    EXPECT_EQ(shape.maxWidth, 500u);
+    EXPECT_EQ(shape.innerHeight, 323u);   // 400 − 50 − 27
+    EXPECT_EQ(shape.maxHeight, 350u);
 }
 
 TEST(WindowGeometry, ListsTallerThan65535RowsScaleTheVerticalScroller)
 {
     ConfigRecord config;
     ScreenMetrics metrics = Screen1024();
-    ListerWindowSpec spec = ComputeListerWindow(config, metrics, 300, 100000);
-    EXPECT_EQ(spec.verticalTotal, 65535u);
-    EXPECT_EQ(spec.verticalVisible, 716u * 65535 / 100000);
+    ListerWindowSpec shape = ComputeListerWindow(config, metrics, 300, 100000);
+    EXPECT_EQ(shape.verticalTotal, 65535u);
+    EXPECT_EQ(shape.verticalVisible, 716u * 65535 / 100000);
     EXPECT_EQ(VerticalScrollerVisible(65535, 700), 700u);
     EXPECT_EQ(VerticalScrollerVisible(256, 700), 256u);
     EXPECT_EQ(VerticalScrollerVisible(131070, 1000), 500u);
@@ -107,17 +107,17 @@ TEST(WindowGeometry, AResizeTakesTheNewInnerSize)
 {
     ConfigRecord config;
     ScreenMetrics metrics = Screen1024();
-    ListerWindowSpec spec = ComputeListerWindow(config, metrics, 3000, 2000);
-    ResizeListerWindow(spec, metrics, 400, 300, 2000);
-    EXPECT_EQ(spec.innerWidth, 378u);
-    EXPECT_EQ(spec.innerHeight, 273u);
-    EXPECT_EQ(spec.horizontalVisible, 378u);
-    EXPECT_EQ(spec.verticalVisible, 263u);
-    EXPECT_EQ(spec.left, 0);   // place and limits stay
-    EXPECT_EQ(spec.maxWidth, 1024u);
-    ResizeListerWindow(spec, metrics, 10, 10, 2000);   // smaller than the borders
-    EXPECT_EQ(spec.innerWidth, 0u);
-    EXPECT_EQ(spec.VisibleHeight(metrics.statusHeight), 0u);
+    ListerWindowSpec shape = ComputeListerWindow(config, metrics, 3000, 2000);
+    ResizeListerWindow(shape, metrics, 400, 300, 2000);
+    EXPECT_EQ(shape.innerWidth, 378u);
+    EXPECT_EQ(shape.innerHeight, 273u);
+    EXPECT_EQ(shape.horizontalVisible, 378u);
+    EXPECT_EQ(shape.verticalVisible, 263u);
+    EXPECT_EQ(shape.left, 0);   // place and limits stay
+    EXPECT_EQ(shape.maxWidth, 1024u);
+    ResizeListerWindow(shape, metrics, 10, 10, 2000);   // smaller than the borders
+    EXPECT_EQ(shape.innerWidth, 0u);
+    EXPECT_EQ(shape.VisibleHeight(metrics.statusHeight), 0u);
 }
 
 }  // namespace

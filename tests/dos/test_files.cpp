@@ -196,23 +196,23 @@ TEST_F(DosTest, ANamedPipeWithoutAWriterNeverHangs)
 
 TEST(Console, DescriptionsParse)
 {
-    hosted::ConsoleSpec spec;
-    ASSERT_TRUE(hosted::ParseConsoleSpec("64/64/475/128/Kestrovane error message/AUTO/CLOSE/WAIT", spec));
-    EXPECT_EQ(spec.left, 64);
-    EXPECT_EQ(spec.top, 64);
-    EXPECT_EQ(spec.width, 475);
-    EXPECT_EQ(spec.height, 128);
-    EXPECT_EQ(spec.title, "Kestrovane error message");
-    EXPECT_TRUE(spec.autoOpen);
-    EXPECT_TRUE(spec.close);
-    EXPECT_TRUE(spec.wait);
-    ASSERT_TRUE(hosted::ParseConsoleSpec("0/0/640/200/Output/close", spec));
-    EXPECT_TRUE(spec.close);
-    EXPECT_FALSE(spec.wait);
-    ASSERT_TRUE(hosted::ParseConsoleSpec("", spec));
-    EXPECT_EQ(spec.width, -1);
-    EXPECT_FALSE(hosted::ParseConsoleSpec("a/0/10/10/x", spec));
-    EXPECT_FALSE(hosted::ParseConsoleSpec("0/0/10/10/x/BOGUS", spec));
+    hosted::ConsoleSpec shape;
+    ASSERT_TRUE(hosted::ParseConsoleSpec("64/64/475/128/Kestrovane error message/AUTO/CLOSE/WAIT", shape));
+    EXPECT_EQ(shape.left, 64);
+    EXPECT_EQ(shape.top, 64);
+    EXPECT_EQ(shape.width, 475);
+    EXPECT_EQ(shape.height, 128);
+    EXPECT_EQ(shape.title, "Kestrovane error message");
+    EXPECT_TRUE(shape.autoOpen);
+    EXPECT_TRUE(shape.close);
+    EXPECT_TRUE(shape.wait);
+    ASSERT_TRUE(hosted::ParseConsoleSpec("0/0/640/200/Output/close", shape));
+    EXPECT_TRUE(shape.close);
+    EXPECT_FALSE(shape.wait);
+    ASSERT_TRUE(hosted::ParseConsoleSpec("", shape));
+    EXPECT_EQ(shape.width, -1);
+    EXPECT_FALSE(hosted::ParseConsoleSpec("a/0/10/10/x", shape));
+    EXPECT_FALSE(hosted::ParseConsoleSpec("0/0/10/10/x/BOGUS", shape));
 }
 
 // A console sink that keeps what is written, as a window would show it.
@@ -236,8 +236,8 @@ TEST(Console, OpenHandsTheDescriptionToTheSink)
 {
     std::string shown;
     hosted::ConsoleSpec seen;
-    hosted::SetConsoleFactory([&](const hosted::ConsoleSpec &spec, LONG &) {
-        seen = spec;
+    hosted::SetConsoleFactory([&](const hosted::ConsoleSpec &shape, LONG &) {
+        seen = shape;
         return std::unique_ptr<hosted::ConsoleStream>(new RecordingConsole(shown));
     });
     BPTR console = Open("CON:64/64/475/128/Kestrovane error message/AUTO/CLOSE/WAIT", MODE_NEWFILE);

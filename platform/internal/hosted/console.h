@@ -28,7 +28,7 @@ struct ConsoleSpec {
 
 // Parses the part after "CON:" (or "RAW:"). False (nothing changed) when the
 // description is malformed: a number that is not one, or an unknown option.
-bool ParseConsoleSpec(const char *description, ConsoleSpec &spec);
+bool ParseConsoleSpec(const char *description, ConsoleSpec &shape);
 
 // One open console stream. Reads and writes follow the dos rules: the byte
 // count, 0 at end of file, -1 on failure with an error code in `error`
@@ -65,7 +65,7 @@ public:
 // Makes streams for console descriptions. Returns null with `error` set
 // (a dos ERROR_ code) when the console cannot be opened.
 using ConsoleFactory =
-    std::function<std::unique_ptr<ConsoleStream>(const ConsoleSpec &spec, LONG &error)>;
+    std::function<std::unique_ptr<ConsoleStream>(const ConsoleSpec &shape, LONG &error)>;
 
 // Installs the factory that opens consoles from now on (intuition gives
 // real console windows this way); an empty factory puts the default back:
@@ -78,10 +78,10 @@ void SetConsoleFactory(ConsoleFactory factory);
 // the program was started from (Interactive() true), or without one the
 // host's standard error with end of file on reads (Interactive() false).
 // A factory falls back on it where it has nothing better.
-std::unique_ptr<ConsoleStream> OpenHostConsole(const ConsoleSpec &spec, LONG &error);
+std::unique_ptr<ConsoleStream> OpenHostConsole(const ConsoleSpec &shape, LONG &error);
 
 // Opens a console with the current factory (what Open("CON:...") does).
-std::unique_ptr<ConsoleStream> OpenConsole(const ConsoleSpec &spec, LONG &error);
+std::unique_ptr<ConsoleStream> OpenConsole(const ConsoleSpec &shape, LONG &error);
 
 }  // namespace hosted
 

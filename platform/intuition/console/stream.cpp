@@ -158,26 +158,26 @@ bool DisplayExpected()
 // after the last stream closes until the person closes it.
 ConsoleSpec ProcessConsoleSpec()
 {
-    ConsoleSpec spec;
-    spec.left = 0;
-    spec.width = 640;
-    spec.height = 200;
+    ConsoleSpec shape;
+    shape.left = 0;
+    shape.width = 640;
+    shape.height = 200;
     const char *name = FindTask(nullptr)->tc_Node.ln_Name;
-    spec.title = name != nullptr && *name != 0 ? name : "Console";
-    spec.autoOpen = true;
-    spec.close = true;
-    spec.wait = true;
-    spec.processConsole = true;
-    return spec;
+    shape.title = name != nullptr && *name != 0 ? name : "Console";
+    shape.autoOpen = true;
+    shape.close = true;
+    shape.wait = true;
+    shape.processConsole = true;
+    return shape;
 }
 
-std::unique_ptr<ConsoleStream> OpenConsoleWindow(const ConsoleSpec &spec, LONG &error)
+std::unique_ptr<ConsoleStream> OpenConsoleWindow(const ConsoleSpec &shape, LONG &error)
 {
     if (!DisplayExpected())
-        return OpenHostConsole(spec, error);
-    if (spec.processConsole) {
+        return OpenHostConsole(shape, error);
+    if (shape.processConsole) {
         // The terminal the program was started from stays its console.
-        std::unique_ptr<ConsoleStream> terminal = OpenHostConsole(spec, error);
+        std::unique_ptr<ConsoleStream> terminal = OpenHostConsole(shape, error);
         if (terminal && terminal->Interactive())
             return terminal;
         terminal.reset();
@@ -194,9 +194,9 @@ std::unique_ptr<ConsoleStream> OpenConsoleWindow(const ConsoleSpec &spec, LONG &
         unit->Attach();
         return std::make_unique<WindowConsole>(unit);
     }
-    auto unit = std::make_shared<ConsoleUnit>(spec);
+    auto unit = std::make_shared<ConsoleUnit>(shape);
     std::lock_guard<std::mutex> guard(ConsoleLock());
-    if (!spec.autoOpen && !unit->OpenWindow(error))
+    if (!shape.autoOpen && !unit->OpenWindow(error))
         return nullptr;
     AddConsole(unit);
     unit->Attach();

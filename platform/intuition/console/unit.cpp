@@ -38,12 +38,12 @@ bool IsCtrlC(UWORD character, UWORD qualifier)
 
 }  // namespace
 
-ConsoleUnit::ConsoleUnit(const ConsoleSpec &spec) : ConsoleUnit(spec, ConsoleView::ScreenPens())
+ConsoleUnit::ConsoleUnit(const ConsoleSpec &shape) : ConsoleUnit(shape, ConsoleView::ScreenPens())
 {
 }
 
-ConsoleUnit::ConsoleUnit(const ConsoleSpec &spec, ConsolePens pens)
-    : spec_(spec), grid_(kFirstColumns, kFirstRows, pens.text, pens.background)
+ConsoleUnit::ConsoleUnit(const ConsoleSpec &shape, ConsolePens pens)
+    : shape_(shape), grid_(kFirstColumns, kFirstRows, pens.text, pens.background)
 {
 }
 
@@ -56,7 +56,7 @@ bool ConsoleUnit::OpenWindow(LONG &error)
         error = ERROR_NO_FREE_STORE;
         return false;
     }
-    if (!view_.Open(spec_, port, error))
+    if (!view_.Open(shape_, port, error))
         return false;
     Repaint(true);
     return true;
@@ -77,7 +77,7 @@ bool ConsoleUnit::Detach()
         streams_--;
     if (streams_ > 0 || over_)
         return over_;
-    if (view_.IsOpen() && spec_.wait && !closedByPerson_) {
+    if (view_.IsOpen() && shape_.wait && !closedByPerson_) {
         // WAIT: the window stays for the person to read, without a cursor.
         lingering_ = true;
         Repaint(false);

@@ -32,11 +32,11 @@ namespace hosted {
 //    close gadget or Ctrl-\.
 class ConsoleUnit {
 public:
-    explicit ConsoleUnit(const ConsoleSpec &spec);
+    explicit ConsoleUnit(const ConsoleSpec &shape);
     ConsoleUnit(const ConsoleUnit &) = delete;
     ConsoleUnit &operator=(const ConsoleUnit &) = delete;
 
-    const ConsoleSpec &Spec() const { return spec_; }
+    const ConsoleSpec &Shape() const { return shape_; }
     struct Window *Window() const { return view_.Window(); }
     const TextGrid &Grid() const { return grid_; }
 
@@ -84,7 +84,7 @@ public:
     ULONG Breaks() const { return breaks_; }
 
 private:
-    ConsoleUnit(const ConsoleSpec &spec, ConsolePens pens);
+    ConsoleUnit(const ConsoleSpec &shape, ConsolePens pens);
 
     struct Input {
         std::string bytes;
@@ -100,7 +100,7 @@ private:
     void WakeReaders();
     void Queue(std::string bytes, bool endOfFile);
 
-    ConsoleSpec spec_;
+    ConsoleSpec shape_;
     TextGrid grid_;
     LineEditor editor_;
     ConsoleView view_;

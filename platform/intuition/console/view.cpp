@@ -46,7 +46,7 @@ ConsolePens ConsoleView::ScreenPens()
     return pens;
 }
 
-bool ConsoleView::Open(const ConsoleSpec &spec, struct MsgPort *port, LONG &error)
+bool ConsoleView::Open(const ConsoleSpec &shape, struct MsgPort *port, LONG &error)
 {
     if (window_ != nullptr)
         return true;
@@ -65,14 +65,14 @@ bool ConsoleView::Open(const ConsoleSpec &spec, struct MsgPort *port, LONG &erro
             lineHeight = dri->dri_Font->tf_YSize;
         FreeScreenDrawInfo(screen, dri);
     }
-    title_ = spec.title;
-    LONG left = spec.left >= 0 ? spec.left : 0;
-    LONG top = spec.top >= 0 ? spec.top : screen->BarHeight + 1;
-    LONG width = spec.width > 0 ? spec.width : kDefaultWidth;
-    LONG height = spec.height > 0 ? spec.height : kDefaultHeight;
+    title_ = shape.title;
+    LONG left = shape.left >= 0 ? shape.left : 0;
+    LONG top = shape.top >= 0 ? shape.top : screen->BarHeight + 1;
+    LONG width = shape.width > 0 ? shape.width : kDefaultWidth;
+    LONG height = shape.height > 0 ? shape.height : kDefaultHeight;
     window_ = OpenWindowTags(nullptr, WA_Left, left, WA_Top, top, WA_Width, width, WA_Height, height,
                              WA_Title, title_.c_str(), WA_DragBar, TRUE, WA_DepthGadget, TRUE,
-                             WA_SizeGadget, TRUE, WA_CloseGadget, spec.close ? TRUE : FALSE,
+                             WA_SizeGadget, TRUE, WA_CloseGadget, shape.close ? TRUE : FALSE,
                              WA_Activate, TRUE, WA_NoCareRefresh, TRUE, WA_PubScreen, screen,
                              WA_MinWidth, 96, WA_MinHeight, 3 * lineHeight + 2 * kMargin + 24,
                              WA_MaxWidth, screen->Width, WA_MaxHeight, screen->Height, TAG_DONE);
@@ -113,7 +113,7 @@ bool ConsoleView::Open(const ConsoleSpec &spec, struct MsgPort *port, LONG &erro
     scrollerTotal_ = scrollerVisible_ = 1;
     scrollerTop_ = 0;
     window_->UserPort = port;
-    ModifyIDCMP(window_, kIdcmp | (spec.close ? IDCMP_CLOSEWINDOW : 0));
+    ModifyIDCMP(window_, kIdcmp | (shape.close ? IDCMP_CLOSEWINDOW : 0));
     shown_.clear();
     reported_.clear();
     return true;

@@ -54,7 +54,7 @@ public:
     // Opens the window for a description (missing numbers: 0, below the
     // screen's title bar, 640 x 200) with its messages going to `port`.
     // False with `error` set (a dos ERROR_ code) when it cannot open.
-    bool Open(const ConsoleSpec &spec, struct MsgPort *port, LONG &error);
+    bool Open(const ConsoleSpec &shape, struct MsgPort *port, LONG &error);
     void Close();
     bool IsOpen() const { return window_ != nullptr; }
     struct Window *Window() const { return window_; }
