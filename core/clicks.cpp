@@ -70,17 +70,58 @@ void ScrollAtBottomEdge(Lister &lister, LONG y, ULONG row)
 // last look (a quick drag moves more than a line between two looks). The
 // pointer is read from the window, which intuition keeps current while the
 // button is held, once a frame.
+class Painter {
+public:
+    Painter(Lister &lister, ULONG firstRow, BOOL selecting)
+        : lister_(lister), bitmap_(lister.Bitmap()), lastRow_(firstRow), selecting_(selecting)
+    {
+    }
+
+    // Paints up to the line at height y of the window.
+    void MoveTo(LONG x, LONG y, bool scroll)
+    {
+        ULONG row;
+        if (PlaceOf(lister_, x, y, row) != ClickPlace::Line) {
+            // Beside the list the line under the pointer's height still counts.
+            const ListerGeometry &g = lister_.geometry;
+            LONG listTop = g.topBorder + LONG(g.statusHeight);
+            if (y < listTop || y >= listTop + LONG(g.visibleHeight))
+                return;
+            row = (ULONG(y - listTop) + lister_.view.scrollTop) / lister_.metrics.ySize;
+            if (row >= lister_.layout.linesDrawn)
+                return;
+        }
+        while (lastRow_ != row) {
+            lastRow_ = lastRow_ < row ? lastRow_ + 1 : lastRow_ - 1;
+            if (SetSelection(lister_.entries, bitmap_, lister_.metrics.ySize, lastRow_, selecting_))
+                PresentRow(lister_, lastRow_);
+        }
+        if (scroll)
+            ScrollAtBottomEdge(lister_, y, row);
+    }
+
+private:
+    Lister &lister_;
+    RenderTarget bitmap_;
+    ULONG lastRow_;
+    BOOL selecting_;
+};
+
 void Paint(Lister &lister, ULONG firstRow, BOOL selecting)
 {
-    ULONG lastRow = firstRow;
+    Painter painter(lister, firstRow, selecting);
     const volatile WORD *pointerY = &lister.window->MouseY;
     const volatile WORD *pointerX = &lister.window->MouseX;
     WORD lastY = *pointerY;
-    RenderTarget bitmap = lister.Bitmap();
     for (;;) {
-        struct Message *message = GetMsg(lister.sharedPort);
+        auto *message = reinterpret_cast<struct IntuiMessage *>(GetMsg(lister.sharedPort));
         if (message != nullptr) {
-            ReplyMsg(message);   // the release that ends the painting
+            // The release that ends the painting: the lines up to where the
+            // button went up count too, should the pointer have got there
+            // since the last look.
+            if (message->Class == IDCMP_MOUSEBUTTONS && message->MouseY != lastY)
+                painter.MoveTo(message->MouseX, message->MouseY, false);
+            ReplyMsg(&message->ExecMessage);
             return;
         }
         WORD y = *pointerY;
@@ -89,23 +130,7 @@ void Paint(Lister &lister, ULONG firstRow, BOOL selecting)
             continue;
         }
         lastY = y;
-        ULONG row;
-        if (PlaceOf(lister, *pointerX, y, row) != ClickPlace::Line) {
-            // Beside the list the line under the pointer's height still counts.
-            const ListerGeometry &g = lister.geometry;
-            LONG listTop = g.topBorder + LONG(g.statusHeight);
-            if (y < listTop || y >= listTop + LONG(g.visibleHeight))
-                continue;
-            row = (ULONG(y - listTop) + lister.view.scrollTop) / lister.metrics.ySize;
-            if (row >= lister.layout.linesDrawn)
-                continue;
-        }
-        while (lastRow != row) {
-            lastRow = lastRow < row ? lastRow + 1 : lastRow - 1;
-            if (SetSelection(lister.entries, bitmap, lister.metrics.ySize, lastRow, selecting))
-                PresentRow(lister, lastRow);
-        }
-        ScrollAtBottomEdge(lister, y, row);
+        painter.MoveTo(*pointerX, y, true);
     }
 }
 
