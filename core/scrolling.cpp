@@ -7,7 +7,8 @@
 namespace {
 
 // Follows a held scroller knob: its pot is read once a frame until a
-// message arrives (normally the release), and each change moves the view.
+// message arrives (normally the release), and each change moves the view;
+// a last look when it arrives catches a move made since the one before.
 void FollowKnob(Lister &lister, UWORD id)
 {
     struct Gadget *gadget = lister.gadgets.gadgets[id];
@@ -18,21 +19,20 @@ void FollowKnob(Lister &lister, UWORD id)
     LONG last = -1;
     for (;;) {
         struct Message *message = GetMsg(lister.sharedPort);
+        UWORD now = *pot;
+        if (LONG(now) != last) {
+            last = now;
+            if (id == GadgetVerticalScroller)
+                ScrollTopFromPot(lister.view, now);
+            else
+                ScrollLeftFromPot(lister.view, now);
+            PresentListerRows(lister);
+        }
         if (message != nullptr) {
             ReplyMsg(message);
             return;
         }
-        UWORD now = *pot;
-        if (LONG(now) == last) {
-            WaitTOF();
-            continue;
-        }
-        last = now;
-        if (id == GadgetVerticalScroller)
-            ScrollTopFromPot(lister.view, now);
-        else
-            ScrollLeftFromPot(lister.view, now);
-        PresentListerRows(lister);
+        WaitTOF();
     }
 }
 
