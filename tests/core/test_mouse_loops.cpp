@@ -46,20 +46,56 @@ bool PixelChanges(LONG x, LONG y, ULONG before)
     return true;
 }
 
+// A lister started on a thread of the test on a drawer of its own files,
+// its window found; Close() quits it with the close gadget.
+class RunningLister {
+public:
+    RunningLister(const char *prefix, const std::vector<std::string> &files) : work_(prefix)
+    {
+        for (const std::string &name : files)
+            kvtest::WriteHostFile(work_.Path() + "/" + name, std::string(name.size() % 13, 'x'));
+        if (!hosted::VolumePathOf(work_.Path(), drawer_))
+            return;
+        arguments_ = "\"" + drawer_ + "\"\n";
+        thread_ = std::thread([this] { result_ = Startup(TestVariant, arguments_.c_str(), ULONG(arguments_.size())); });
+        window_ = kvtest::WaitForWindow(drawer_);
+        kvtest::Settle();
+    }
+    ~RunningLister()
+    {
+        if (thread_.joinable())
+            thread_.detach();   // a failed test leaves it running; the process ends anyway
+    }
+
+    struct Window *Window() const { return window_; }
+
+    // Quits with the close gadget; the lister's result.
+    LONG Close()
+    {
+        LONG x = 0, y = 0;
+        if (window_ == nullptr || !kvtest::CloseGadgetCentre(window_, x, y))
+            return -1;
+        kvtest::SettledClick(x, y);
+        thread_.join();
+        return result_;
+    }
+
+private:
+    kvtest::TempDir work_;
+    std::string drawer_, arguments_;
+    std::thread thread_;
+    struct Window *window_ = nullptr;
+    LONG result_ = -1;
+};
+
 TEST(Paint, AReleaseRightAfterAJumpPaintsUpToWhereTheButtonWentUp)
 {
-    kvtest::TempDir work("kv-paint");
+    std::vector<std::string> files;
     for (char c = 'a'; c <= 'j'; c++)
-        kvtest::WriteHostFile(work.Path() + "/file_" + c, "x");
-    std::string drawer;
-    ASSERT_TRUE(hosted::VolumePathOf(work.Path(), drawer));
-    std::string arguments = "\"" + drawer + "\"\n";
-    LONG result = -1;
-    std::thread lister([&] { result = Startup(TestVariant, arguments.c_str(), ULONG(arguments.size())); });
-
-    struct Window *window = kvtest::WaitForWindow(drawer);
+        files.push_back(std::string("file_") + c);
+    RunningLister lister("kv-paint", files);
+    struct Window *window = lister.Window();
     ASSERT_NE(window, nullptr);
-    kvtest::Settle();
     const LONG x = window->LeftEdge + window->BorderLeft + 20;
     const LONG probeX = window->LeftEdge + window->Width - window->BorderRight - 4;
     auto rowY = [&](LONG row) {
@@ -81,11 +117,7 @@ TEST(Paint, AReleaseRightAfterAJumpPaintsUpToWhereTheButtonWentUp)
         EXPECT_EQ(hosted::FramePixel(probeX, rowY(row)) != before[row], selected) << "row " << row;
     }
 
-    LONG closeX = 0, closeY = 0;
-    ASSERT_TRUE(kvtest::CloseGadgetCentre(window, closeX, closeY));
-    kvtest::SettledClick(closeX, closeY);
-    lister.join();
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(lister.Close(), 0);
 }
 
 // A column of the list area read down its rows: what the view shows.
@@ -101,17 +133,12 @@ std::vector<ULONG> ListColumn(struct Window *window, LONG x)
 
 TEST(Knob, AReleaseRightAfterAMoveLeavesTheViewWhereTheKnobIs)
 {
-    kvtest::TempDir work("kv-knob");
+    std::vector<std::string> files;
     for (int i = 0; i < 200; i++)
-        kvtest::WriteHostFile(work.Path() + "/file_" + std::to_string(1000 + i * 7), std::string(size_t(i % 13), 'x'));
-    std::string drawer;
-    ASSERT_TRUE(hosted::VolumePathOf(work.Path(), drawer));
-    std::string arguments = "\"" + drawer + "\"\n";
-    LONG result = -1;
-    std::thread lister([&] { result = Startup(TestVariant, arguments.c_str(), ULONG(arguments.size())); });
-    struct Window *window = kvtest::WaitForWindow(drawer);
+        files.push_back("file_" + std::to_string(1000 + i * 7));
+    RunningLister lister("kv-knob", files);
+    struct Window *window = lister.Window();
     ASSERT_NE(window, nullptr);
-    kvtest::Settle();
 
     struct Gadget *scroller = kvtest::GadgetWithId(window, GadgetVerticalScroller);
     ASSERT_NE(scroller, nullptr);
@@ -147,11 +174,7 @@ TEST(Knob, AReleaseRightAfterAMoveLeavesTheViewWhereTheKnobIs)
     EXPECT_EQ(info->VertPot, pot);
     EXPECT_EQ(ListColumn(window, probeX), fast);
 
-    LONG closeX = 0, closeY = 0;
-    ASSERT_TRUE(kvtest::CloseGadgetCentre(window, closeX, closeY));
-    kvtest::SettledClick(closeX, closeY);
-    lister.join();
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(lister.Close(), 0);
 }
 
 }  // namespace

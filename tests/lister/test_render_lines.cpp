@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 using listertest::FakeGlyphs;
 using listertest::TestEntries;
@@ -50,6 +51,31 @@ struct LinesScene {
     DateRequest dates;
     TestEntries entries{64 * 1024};
     ConfigRecord config;
+};
+
+// What LayoutLister draws with: the scene's glyphs and dates, a lister
+// gradient, a plain windows gradient, a status strip and a bitmap buffer
+// of `bitmapBytes` bytes filled with 0xEE.
+struct LayoutRig {
+    LayoutRig(LinesScene &scene, ULONG gradientBegin, ULONG gradientEnd, size_t bitmapBytes)
+        : strip(300, 4, 0x00EEEEEE), bitmap(bitmapBytes, 0xEE)
+    {
+        BuildGradient(lister, gradientBegin, gradientEnd);
+        BuildGradient(windows, 0x00123456, 0x00123456);
+        drawing.glyphs = scene.glyphs;
+        drawing.listerGradient = &lister;
+        drawing.windowGradient = &windows;
+        drawing.dates = &scene.dates;
+        drawing.dateWidth = 10;
+        drawing.bitmap = bitmap.data();
+        drawing.bitmapSize = ULONG(bitmap.size());
+        drawing.statusStrip = strip.target;
+    }
+
+    GradientTable lister, windows;
+    TestPicture strip;
+    std::vector<UBYTE> bitmap;
+    ListerDrawing drawing;
 };
 
 }  // namespace
@@ -112,20 +138,10 @@ TEST(RenderLines, LayoutListerDrawsGradientStatusAndLines)
     header.SetTotalBytes(5);
     SortEntries(scene.entries.buffer, SortNameCase);
 
-    GradientTable lister, windows;
-    BuildGradient(lister, 0x00000000, 0x000000FF);
-    BuildGradient(windows, 0x00123456, 0x00123456);
-    std::vector<UBYTE> bitmap(1 << 20, 0xEE);
-    TestPicture strip(300, 4, 0x00EEEEEE);
-    ListerDrawing drawing;
-    drawing.glyphs = scene.glyphs;
-    drawing.listerGradient = &lister;
-    drawing.windowGradient = &windows;
-    drawing.dates = &scene.dates;
-    drawing.dateWidth = 10;
-    drawing.bitmap = bitmap.data();
-    drawing.bitmapSize = ULONG(bitmap.size());
-    drawing.statusStrip = strip.target;
+    LayoutRig rig(scene, 0x00000000, 0x000000FF, 1 << 20);
+    ListerDrawing &drawing = rig.drawing;
+    std::vector<UBYTE> &bitmap = rig.bitmap;
+    TestPicture &strip = rig.strip;
 
     ListerLayout layout = LayoutLister(drawing, scene.entries.buffer, scene.config);
     EXPECT_FALSE(layout.bitmapTooSmall);
@@ -166,28 +182,16 @@ TEST(RenderLines, LayoutListerInSlicesGivesThePictureOfGradientThenLines)
     header.commentWidth = 10;
     SortEntries(many.buffer, SortNameCase);
 
-    GradientTable lister, windows;
-    BuildGradient(lister, 0x00102030, 0x00F0E0D0);
-    BuildGradient(windows, 0x00123456, 0x00123456);
-    TestPicture strip(300, 4, 0x00EEEEEE);
-    ListerDrawing drawing;
-    drawing.glyphs = scene.glyphs;
-    drawing.listerGradient = &lister;
-    drawing.windowGradient = &windows;
-    drawing.dates = &scene.dates;
-    drawing.dateWidth = 10;
-    std::vector<UBYTE> bitmap(64 << 20, 0xEE);
-    drawing.bitmap = bitmap.data();
-    drawing.bitmapSize = ULONG(bitmap.size());
-    drawing.statusStrip = strip.target;
-    ListerLayout layout = LayoutLister(drawing, many.buffer, scene.config);
+    LayoutRig rig(scene, 0x00102030, 0x00F0E0D0, 64 << 20);
+    std::vector<UBYTE> &bitmap = rig.bitmap;
+    ListerLayout layout = LayoutLister(rig.drawing, many.buffer, scene.config);
     ASSERT_FALSE(layout.bitmapTooSmall);
     ASSERT_EQ(layout.linesDrawn, 6000u);
     ASSERT_GT(size_t(layout.stride) * layout.height, size_t(4) << 20);
 
     std::vector<UBYTE> reference(bitmap.size(), 0xEE);
     RenderTarget target = layout.Bitmap(reference.data());
-    FillGradient(target.base, lister, layout.height, layout.stride);
+    FillGradient(target.base, rig.lister, layout.height, layout.stride);
     RenderListerLines(target, layout, many.buffer, *scene.glyphs, scene.dates, scene.config.DrawerTextColor(),
                       scene.config.ListerTextColor());
     size_t used = size_t(layout.stride) * layout.height;
