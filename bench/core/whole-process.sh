@@ -6,7 +6,15 @@ set -e
 build=${1:-build}
 program=$(cd "$build/bin" && pwd)/Kestrovane
 work=$(mktemp -d "${TMPDIR:-/tmp}/kestrovane-bench-XXXXXX")
-trap 'rm -rf "$work"' EXIT
+# The home's RAM disk (a link to a drawer on a memory file system) goes too.
+cleanup() {
+  ram=$(readlink "$work/home/RAM" 2>/dev/null || true)
+  case "$ram" in
+    /*/kestrovane-*) rm -rf "$ram" ;;
+  esac
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
 mkdir -p "$work/drawer" "$work/prog" "$work/home"
 i=0

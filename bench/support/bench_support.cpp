@@ -20,10 +20,28 @@ std::string MakeWorkDirectory(const std::string &prefix)
     return pattern;
 }
 
+// A work directory that served as KESTROVANE_HOME holds "RAM", a link to
+// the RAM disk dos made for it on a memory file system; that goes too.
+void RemoveRamDisksBehind(const std::string &path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(path, error), end; !error && it != end; it.increment(error)) {
+        if (!it->is_symlink() || it->path().filename() != "RAM")
+            continue;
+        fs::path ram = fs::read_symlink(it->path(), error);
+        struct stat info;
+        if (!error && ram.is_absolute() && ram.filename().string().rfind("kestrovane-", 0) == 0 &&
+            lstat(ram.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid())
+            fs::remove_all(ram, error);
+    }
+}
+
 void RemoveTree(const std::string &path)
 {
     if (path.empty())
         return;
+    RemoveRamDisksBehind(path);
     std::error_code error;
     std::filesystem::remove_all(path, error);
     if (error)
