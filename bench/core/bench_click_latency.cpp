@@ -19,7 +19,7 @@
 
 namespace {
 
-std::string gWork;   // the benchmark's own directory, removed at the end
+std::string gWork;   // the benchmarks' own directory (their KESTROVANE_HOME too), removed at the end
 
 const ProgramVariant BenchVariant = {
     "Kestrovane", "Kestrovane 0.9u (1aug10)", "To little memory for Kestrovane to start\n",
@@ -46,18 +46,15 @@ void BM_ClickToInvertedLine(benchmark::State &state)
         setenv("KESTROVANE_DISPLAY", "headless", 0);
         setenv("KESTROVANE_FONT", "test", 0);
         setenv("KESTROVANE_SCREEN", "1024x768", 0);
-        std::string work = kvbench::MakeWorkDirectory("kestrovane-bench-click");
-        bool made = !work.empty() && kvbench::MakeDrawer(work + "/drawer", 40, [](long i) {
+        bool made = !gWork.empty() && kvbench::MakeDrawer(gWork + "/drawer", 40, [](long i) {
             return kvbench::DrawerEntry{"file" + std::to_string(100 + i), false, std::to_string(i).size()};
         });
         if (!made) {
-            kvbench::RemoveTree(work);
             state.SkipWithError("cannot make the drawer");
             return;
         }
-        gWork = work;
         // The program is given volume paths, as a shell would give them.
-        if (!hosted::VolumePathOf(work + "/drawer", drawer)) {
+        if (!hosted::VolumePathOf(gWork + "/drawer", drawer)) {
             state.SkipWithError("the drawer has no volume path");
             return;
         }
@@ -102,6 +99,11 @@ BENCHMARK(BM_ClickToInvertedLine)->Iterations(101)->UseRealTime();
 
 int main(int argc, char **argv)
 {
+    // The benchmarks keep the platform's files (and its RAM disk) away from
+    // the user's own.
+    gWork = kvbench::MakeWorkDirectory("kestrovane-bench-core");
+    if (!gWork.empty())
+        setenv("KESTROVANE_HOME", (gWork + "/home").c_str(), 1);
     benchmark::Initialize(&argc, argv);
     kvbench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
