@@ -128,6 +128,23 @@ void DrawButtonFace(Object *obj, struct RastPort *rp, struct GadgetInfo *info, b
         Ghost(rp, PenOf(dri, BACKGROUNDPEN), box.Left, box.Top, box.Width, box.Height);
 }
 
+IPTR ButtonSetAttributes(struct IClass *cl, Object *obj, Msg msg)
+{
+    IPTR changed = DoSuperMethodA(cl, obj, msg);
+    auto *set = reinterpret_cast<struct opSet *>(msg);
+    if (changed != 0 && OCLASS(obj) == cl)
+        RenderNow(obj, set->ops_GInfo, GREDRAW_REDRAW);
+    return changed;
+}
+
+IPTR ButtonRender(Object *obj, Msg msg, bool imageIsFrame)
+{
+    auto *render = reinterpret_cast<struct gpRender *>(msg);
+    if (render->gpr_RPort != nullptr)
+        DrawButtonFace(obj, render->gpr_RPort, render->gpr_GInfo, imageIsFrame);
+    return 0;
+}
+
 IPTR ButtonDispatch(struct IClass *cl, Object *obj, Msg msg)
 {
     switch (msg->MethodID) {
@@ -148,19 +165,10 @@ IPTR ButtonDispatch(struct IClass *cl, Object *obj, Msg msg)
         return reinterpret_cast<IPTR>(made);
     }
     case OM_SET:
-    case OM_UPDATE: {
-        IPTR changed = DoSuperMethodA(cl, obj, msg);
-        auto *set = reinterpret_cast<struct opSet *>(msg);
-        if (changed != 0 && OCLASS(obj) == cl)
-            RenderNow(obj, set->ops_GInfo, GREDRAW_REDRAW);
-        return changed;
-    }
-    case GM_RENDER: {
-        auto *render = reinterpret_cast<struct gpRender *>(msg);
-        if (render->gpr_RPort != nullptr)
-            DrawButtonFace(obj, render->gpr_RPort, render->gpr_GInfo, false);
-        return 0;
-    }
+    case OM_UPDATE:
+        return ButtonSetAttributes(cl, obj, msg);
+    case GM_RENDER:
+        return ButtonRender(obj, msg, false);
     case GM_GOACTIVE:
         return GoActive(obj, reinterpret_cast<struct gpInput *>(msg));
     case GM_HANDLEINPUT:

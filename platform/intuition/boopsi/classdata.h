@@ -125,6 +125,12 @@ inline bool IsMenuDown(const struct InputEvent *ie) { return IsButton(ie, IECODE
 // ghosted when disabled.
 void DrawButtonFace(Object *obj, struct RastPort *rp, struct GadgetInfo *info, bool imageIsFrame);
 
+// The methods the two button classes answer alike: OM_SET/OM_UPDATE pass
+// to the superclass and redraw an object of class `cl` itself when
+// anything changed; GM_RENDER draws the face (see DrawButtonFace).
+IPTR ButtonSetAttributes(struct IClass *cl, Object *obj, Msg msg);
+IPTR ButtonRender(Object *obj, Msg msg, bool imageIsFrame);
+
 // --- imageclass -----------------------------------------------------------
 
 // imageclass's instance is the struct Image itself.

@@ -67,19 +67,10 @@ IPTR FrButtonDispatch(struct IClass *cl, Object *obj, Msg msg)
         return reinterpret_cast<IPTR>(made);
     }
     case OM_SET:
-    case OM_UPDATE: {
-        IPTR changed = DoSuperMethodA(cl, obj, msg);
-        auto *set = reinterpret_cast<struct opSet *>(msg);
-        if (changed != 0 && OCLASS(obj) == cl)
-            RenderNow(obj, set->ops_GInfo, GREDRAW_REDRAW);
-        return changed;
-    }
-    case GM_RENDER: {
-        auto *render = reinterpret_cast<struct gpRender *>(msg);
-        if (render->gpr_RPort != nullptr)
-            DrawButtonFace(obj, render->gpr_RPort, render->gpr_GInfo, true);
-        return 0;
-    }
+    case OM_UPDATE:
+        return ButtonSetAttributes(cl, obj, msg);
+    case GM_RENDER:
+        return ButtonRender(obj, msg, true);
     default:
         return DoSuperMethodA(cl, obj, msg);
     }
