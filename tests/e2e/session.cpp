@@ -82,6 +82,12 @@ RunResult Session::Run(const std::string &script, const std::vector<std::string>
     return result;
 }
 
+WindowInfo Session::WindowAtStart(const std::string &title, const std::vector<std::string> &arguments) const
+{
+    Run("wait-idle\ndump @/geometry.json\n", arguments);
+    return FindWindow(Dump("geometry.json"), title);
+}
+
 Json Session::Dump(const std::string &name) const
 {
     return kvtest::ParseJson(kvtest::ReadHostFile(Root() + "/" + name));

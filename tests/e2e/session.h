@@ -75,6 +75,10 @@ public:
                   const std::string &directory = std::string(),
                   const std::vector<std::string> &environment = std::vector<std::string>()) const;
 
+    // Starts the program with `arguments`, lets it settle and gives the
+    // window titled `title` as it then stands (found false when there is none).
+    WindowInfo WindowAtStart(const std::string &title, const std::vector<std::string> &arguments) const;
+
     // A dump or screenshot the script wrote into Root().
     Json Dump(const std::string &name) const;
     Png Shot(const std::string &name) const;

@@ -23,8 +23,7 @@ TEST(Commands, SortPicksKeepOneCheckMarkAndClearTheSelection)
     session.MakeFile("b", "1");
     session.MakeFile("B", "22");
     session.MakeFile("a", "333");
-    session.Run("wait-idle\ndump @/geometry.json\n", {"Work:"});
-    WindowInfo w = FindWindow(session.Dump("geometry.json"), "Work:");
+    WindowInfo w = session.WindowAtStart("Work:", {"Work:"});
     ASSERT_TRUE(w.found);
     EXPECT_EQ(Checked(w), "Name case");
     long x = w.InnerLeft() + 10;

@@ -23,18 +23,12 @@ void Visit(std::vector<std::string> &history, const std::string &path)
     history.push_back(path);
 }
 
-WindowInfo Geometry(Session &session, const std::string &title, const std::vector<std::string> &arguments)
-{
-    session.Run("wait-idle\ndump @/geometry.json\n", arguments);
-    return FindWindow(session.Dump("geometry.json"), title);
-}
-
 TEST(Navigation, DoubleClicksEnterDrawersAndParentClimbsToTheRoot)
 {
     Session session;
     session.MakeDrawer("Audio/Music");
     session.MakeFile("readme.txt", "hello\n");
-    WindowInfo w = Geometry(session, "Work:", {"Work:"});
+    WindowInfo w = session.WindowAtStart("Work:", {"Work:"});
     ASSERT_TRUE(w.found);
     long x = w.InnerLeft() + 20;
     RunResult run = session.Run("wait-idle\ndump @/start.json\n" + DoubleClick(x, w.RowY(0)) +
@@ -86,7 +80,7 @@ TEST(Navigation, HistoryDropsTheOldestKeepsRevisitsAndMindsCase)
         session.MakeDrawer("d" + std::string(i < 10 ? "0" : "") + std::to_string(i));
     session.MakeDrawer("Case");
     session.MakeDrawer("case");
-    WindowInfo w = Geometry(session, "Work:", {"Work:"});
+    WindowInfo w = session.WindowAtStart("Work:", {"Work:"});
     ASSERT_TRUE(w.found);
     long x = w.InnerLeft() + 20;
     // Sorted byte by byte: Case, case, d01 … d15.
@@ -130,7 +124,7 @@ TEST(Navigation, ARelativeStartPathStaysValidAndItsParentComesFromTheLock)
     Session session;
     session.MakeDrawer("Docs/Old");
     // "Docs" is relative to the start drawer (the volume Work:).
-    WindowInfo w = Geometry(session, "Docs", {"Docs"});
+    WindowInfo w = session.WindowAtStart("Docs", {"Docs"});
     ASSERT_TRUE(w.found);
     RunResult run = session.Run("wait-idle\n" + DoubleClick(w.InnerLeft() + 20, w.RowY(0)) +
                                     "expect-window \"Docs/Old\"\n"
@@ -149,7 +143,7 @@ TEST(Navigation, EmptyStartPathShowsTheCurrentDrawer)
     Session session;
     session.MakeDrawer("Inner");
     session.MakeFile("one", "1");
-    WindowInfo w = Geometry(session, "", {});
+    WindowInfo w = session.WindowAtStart("", {});
     ASSERT_TRUE(w.found);
     RunResult run = session.Run("wait-idle\n" + DoubleClick(w.InnerLeft() + 20, w.RowY(0)) +
                                     "expect-window \"Inner\"\n"
@@ -163,7 +157,7 @@ TEST(Navigation, ADoubleClickOnAFileRunsTheViewerAndLeavesItUnselected)
     Session session;
     session.MakeFile("notes.txt", "some notes\n");
     session.MakeFile("other.txt", "other\n");
-    WindowInfo w = Geometry(session, "Work:", {"Work:"});
+    WindowInfo w = session.WindowAtStart("Work:", {"Work:"});
     ASSERT_TRUE(w.found);
     long x = w.InnerLeft() + 20;
     // The system's viewer opens a window of its own for the file, named

@@ -28,8 +28,7 @@ TEST(Scrolling, ArrowsStopAtTheBottomAndAtTheTop)
     Session session;
     for (int i = 0; i < 100; i++)
         session.MakeFile("file" + std::to_string(1000 + i), "x");
-    session.Run("wait-idle\ndump @/geometry.json\n", {"Work:"});
-    WindowInfo w = FindWindow(session.Dump("geometry.json"), "Work:");
+    WindowInfo w = session.WindowAtStart("Work:", {"Work:"});
     ASSERT_TRUE(w.found);
     // 100 lines of 12 rows do not fit a 768-row screen.
     long visible = w.InnerHeight() - StatusHeight;
@@ -60,8 +59,7 @@ TEST(Scrolling, DraggingTheKnobFollowsItToTheBottom)
     Session session;
     for (int i = 0; i < 100; i++)
         session.MakeFile("file" + std::to_string(1000 + i), "x");
-    session.Run("wait-idle\ndump @/geometry.json\n", {"Work:"});
-    WindowInfo w = FindWindow(session.Dump("geometry.json"), "Work:");
+    WindowInfo w = session.WindowAtStart("Work:", {"Work:"});
     ASSERT_TRUE(w.found);
     const Json &scroller = *w.Gadget(2);
     long x = scroller["left"].Int() + scroller["width"].Int() / 2, y = scroller["top"].Int() + 4;
@@ -82,8 +80,7 @@ TEST(Scrolling, AResizeReopensAtTheNewSizeAtTheTop)
     Session session;
     for (int i = 0; i < 100; i++)
         session.MakeFile("file" + std::to_string(1000 + i), "x");
-    session.Run("wait-idle\ndump @/geometry.json\n", {"Work:"});
-    WindowInfo w = FindWindow(session.Dump("geometry.json"), "Work:");
+    WindowInfo w = session.WindowAtStart("Work:", {"Work:"});
     ASSERT_TRUE(w.found);
     std::string down = "click " + Centre(*w.Gadget(0)) + "\n";
     long cornerX = w.left + w.width - 3, cornerY = w.top + w.height - 3;

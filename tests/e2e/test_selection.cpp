@@ -16,11 +16,6 @@ void EightFiles(Session &session)
         session.MakeFile(std::string("file_") + c, std::string(size_t(c - 'a' + 1), 'x'));
 }
 
-WindowInfo Geometry(Session &session)
-{
-    session.Run("wait-idle\ndump @/geometry.json\n", {"Work:"});
-    return FindWindow(session.Dump("geometry.json"), "Work:");
-}
 
 std::string Click(long x, long y) { return "click " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
 
@@ -34,7 +29,7 @@ TEST(Selection, AClickInvertsALineAndASecondClickRestoresIt)
 {
     Session session;
     EightFiles(session);
-    WindowInfo w = Geometry(session);
+    WindowInfo w = session.WindowAtStart("Work:", {"Work:"});
     ASSERT_TRUE(w.found);
     long x = w.InnerLeft() + 20;
     RunResult run = session.Run("wait-idle\nscreenshot @/before.png\n" + Click(x, w.RowY(2)) +
@@ -69,7 +64,7 @@ TEST(Selection, ADragPaintsEveryLineItCrosses)
 {
     Session session;
     EightFiles(session);
-    WindowInfo w = Geometry(session);
+    WindowInfo w = session.WindowAtStart("Work:", {"Work:"});
     ASSERT_TRUE(w.found);
     long x = w.InnerLeft() + 20;
     RunResult run = session.Run("wait-idle\nscreenshot @/before.png\n"
