@@ -31,10 +31,10 @@ ClickPlace PlaceOf(const Lister &lister, LONG x, LONG y, ULONG &row)
 // Drops messages up to and including the next mouse button message.
 void SwallowRelease(Lister &lister)
 {
-    for (;;) {
+    while (!lister.quit) {
         WindowEvent event;
-        if (!TakeWindowEvent(lister.sharedPort, event)) {
-            WaitPort(lister.sharedPort);
+        if (!TakeListerEvent(lister, event)) {
+            WaitListerPort(lister);
             continue;
         }
         if (event.cls == IDCMP_MOUSEBUTTONS)
@@ -115,6 +115,10 @@ void Paint(Lister &lister, ULONG firstRow, BOOL selecting)
     WORD lastY = *pointerY;
     for (;;) {
         auto *message = reinterpret_cast<struct IntuiMessage *>(GetMsg(lister.sharedPort));
+        if (message != nullptr && IsPartnerMessage(lister, &message->ExecMessage)) {
+            HandlePartnerMessage(lister, &message->ExecMessage);
+            continue;
+        }
         if (message != nullptr) {
             // The release that ends the painting: the lines up to where the
             // button went up count too, should the pointer have got there

@@ -1,28 +1,71 @@
 // core/event_loop.cpp: EventLoop: waiting at SharedPort and dispatching each message of the lister window.
 #include "lister_ops.h"
 
+#include <dos/dos.h>
 #include <proto/exec.h>
 #include <proto/intuition.h>
 
 #include <algorithm>
 
+namespace {
+
+// Copies what the loop acts on out of a window message and answers it.
+void CopyAndReply(struct Message *message, WindowEvent &event)
+{
+    auto *intuiMessage = reinterpret_cast<struct IntuiMessage *>(message);
+    event.cls = intuiMessage->Class;
+    event.code = intuiMessage->Code;
+    event.qualifier = intuiMessage->Qualifier;
+    event.gadgetId = -1;
+    if ((event.cls == IDCMP_GADGETDOWN || event.cls == IDCMP_GADGETUP) && intuiMessage->IAddress != nullptr)
+        event.gadgetId = static_cast<struct Gadget *>(intuiMessage->IAddress)->GadgetID;
+    event.mouseX = intuiMessage->MouseX;
+    event.mouseY = intuiMessage->MouseY;
+    event.seconds = intuiMessage->Seconds;
+    event.micros = intuiMessage->Micros;
+    ReplyMsg(message);
+}
+
+}  // namespace
+
 BOOL TakeWindowEvent(struct MsgPort *port, WindowEvent &event)
 {
-    auto *message = reinterpret_cast<struct IntuiMessage *>(GetMsg(port));
+    struct Message *message = GetMsg(port);
     if (message == nullptr)
         return FALSE;
-    event.cls = message->Class;
-    event.code = message->Code;
-    event.qualifier = message->Qualifier;
-    event.gadgetId = -1;
-    if ((event.cls == IDCMP_GADGETDOWN || event.cls == IDCMP_GADGETUP) && message->IAddress != nullptr)
-        event.gadgetId = static_cast<struct Gadget *>(message->IAddress)->GadgetID;
-    event.mouseX = message->MouseX;
-    event.mouseY = message->MouseY;
-    event.seconds = message->Seconds;
-    event.micros = message->Micros;
-    ReplyMsg(&message->ExecMessage);
+    CopyAndReply(message, event);
     return TRUE;
+}
+
+BOOL TakeListerEvent(Lister &lister, WindowEvent &event)
+{
+    for (;;) {
+        struct Message *message = GetMsg(lister.sharedPort);
+        if (message == nullptr)
+            return FALSE;
+        if (IsPartnerMessage(lister, message)) {
+            HandlePartnerMessage(lister, message);
+            continue;
+        }
+        CopyAndReply(message, event);
+        return TRUE;
+    }
+}
+
+void WaitListerPort(Lister &lister)
+{
+    ULONG portSignal = 1UL << lister.sharedPort->mp_SigBit;
+    if (lister.sharedPort->mp_MsgList.lh_Head->ln_Succ != nullptr)
+        return;
+    ULONG received = Wait(portSignal | SIGBREAKF_CTRL_C);
+    if ((received & SIGBREAKF_CTRL_C) != 0)
+        lister.quit = TRUE;
+}
+
+void HandlePartnerMessage(Lister &lister, struct Message *message)
+{
+    (void)lister;
+    ReplyMsg(message);
 }
 
 void ResizeListerWindowNow(Lister &lister)
@@ -51,8 +94,8 @@ void EventLoop(Lister &lister)
 {
     while (!lister.quit) {
         WindowEvent event;
-        if (!TakeWindowEvent(lister.sharedPort, event)) {
-            WaitPort(lister.sharedPort);
+        if (!TakeListerEvent(lister, event)) {
+            WaitListerPort(lister);
             continue;
         }
         switch (event.cls) {

@@ -3,7 +3,8 @@
 #define CORE_LISTER_H
 
 #include "buffer_set.h"
-#include "dialog.h"
+#include <ui/dialog.h>
+#include <ui/requester.h>
 #include "menu_strip.h"
 #include "scroll_gadgets.h"
 #include "screen_metrics.h"
@@ -43,8 +44,6 @@ enum ListerRequester : ULONG {
     RequesterCount
 };
 
-constexpr ULONG FaultTextSize = 81;
-
 // The last click on a line, for recognising a double-click.
 struct ClickMemory {
     BOOL valid = FALSE;
@@ -62,6 +61,7 @@ struct Lister {
     APTR requesters[RequesterCount] = {};        // struct FileRequester * of asl.library
     CONST_STRPTR openWithDrawer = "SYS:";        // initial drawer of "Open with"
     struct MsgPort *sharedPort = nullptr;        // the lister window's port, across reopenings
+    struct MsgPort *partnerPort = nullptr;       // the other lister's port (dual build): its messages reply there
     struct Image *frameImages[2] = {};           // button frames of the dialogs
     struct Screen *screen = nullptr;             // the default public screen, locked while we run
     struct DrawInfo *drawInfo = nullptr;
@@ -97,13 +97,14 @@ struct Lister {
     ClickMemory click;
     ULONG doubleClickSeconds = 0;                // from the preferences
     ULONG doubleClickMicros = 0;
-    char faultText[FaultTextSize] = {};
 
     BOOL quit = FALSE;
     LONG returnCode = 0;
 
     ListerHeader &Header() const { return *entries.Header(); }
     STRPTR Path() const { return entries.Header()->path; }
+    // Requesters of this lister belong to its window.
+    RequestContext Requests() const { return {window, metrics.ySize}; }
     RenderTarget Bitmap() const { return layout.Bitmap(buffers.Bytes(BufferBitmap)); }
 };
 

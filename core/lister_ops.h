@@ -2,6 +2,7 @@
 #ifndef CORE_LISTER_OPS_H
 #define CORE_LISTER_OPS_H
 
+#include "commands.h"
 #include "lister.h"
 
 // --- The lister window (lister_window.cpp) ------------------------------------
@@ -70,8 +71,29 @@ struct WindowEvent {
 // when the port is empty.
 BOOL TakeWindowEvent(struct MsgPort *port, WindowEvent &event);
 
-// Waits for messages at SharedPort and acts on each until the lister quits.
+// The same for SharedPort: a message of the partner lister (it replies to
+// the partner's port) is handed to HandlePartnerMessage and not returned.
+BOOL TakeListerEvent(Lister &lister, WindowEvent &event);
+
+// Waits for what a lister answers to and acts on each until it quits: the
+// window's messages at SharedPort, the partner's messages there, and
+// Ctrl-C sent to the program, which quits as "Quit" does.
 void EventLoop(Lister &lister);
+
+// Waits until SharedPort has a message or Ctrl-C arrives (the lister is
+// then told to quit). The nested loops of clicks and drags wait here too.
+void WaitListerPort(Lister &lister);
+
+// Whether a message at SharedPort is the partner lister's rather than the
+// window's: it replies to the partner's port.
+inline BOOL IsPartnerMessage(const Lister &lister, const struct Message *message)
+{
+    return lister.partnerPort != nullptr && message->mn_ReplyPort == lister.partnerPort;
+}
+
+// A PartnerMessage of the other lister (dual build): acted on and replied
+// to. A single lister has no partner and never gets one.
+void HandlePartnerMessage(Lister &lister, struct Message *message);
 
 // After a command: answers the messages that arrived meanwhile and acts on
 // a waiting resize.
@@ -84,8 +106,6 @@ void HandleMouseButton(Lister &lister, const WindowEvent &event);
 void HandleGadgetDown(Lister &lister, const WindowEvent &event);
 
 // --- Commands (commands.cpp, viewer.cpp, save_settings.cpp) ---------------------
-
-void DispatchMenuPick(Lister &lister, UWORD code);
 
 // Runs the ViewerCommand for `name` (relative to the shown drawer)
 // asynchronously with the console handle as its input.

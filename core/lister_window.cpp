@@ -93,7 +93,7 @@ BOOL DrainListerMessages(Lister &lister)
 {
     BOOL resized = FALSE;
     WindowEvent event;
-    while (TakeWindowEvent(lister.sharedPort, event))
+    while (TakeListerEvent(lister, event))
         if (event.cls == IDCMP_NEWSIZE)
             resized = TRUE;
     return resized;

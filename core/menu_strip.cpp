@@ -1,6 +1,8 @@
 // core/menu_strip.cpp: building a lister's menu strip and decoding its picks.
 #include "menu_strip.h"
 
+#include "command_table.h"
+
 #include <cstring>
 
 const char HistoryPlaceholderText[] = "(empty)";
@@ -153,26 +155,7 @@ UWORD MenuCodeOf(MenuCommand command)
 
 BOOL MenuCommandBuilt(MenuCommand command)
 {
-    switch (command) {
-    case MenuCommand::Open:
-    case MenuCommand::SetDestination:
-        return TRUE;
-    case MenuCommand::Parent:
-    case MenuCommand::Refresh:
-    case MenuCommand::SaveSettings:
-    case MenuCommand::Help:
-    case MenuCommand::About:
-    case MenuCommand::Quit:
-    case MenuCommand::SelectAll:
-    case MenuCommand::InvertAll:
-    case MenuCommand::SortNone:
-    case MenuCommand::SortNameCase:
-    case MenuCommand::SortDate:
-    case MenuCommand::History:
-        return TRUE;
-    default:
-        return FALSE;   // the settings windows, the file operations and the user menus come later
-    }
+    return HandlerOf(command) != nullptr;
 }
 
 struct MenuItem *ListerMenus::ItemOf(MenuCommand command)

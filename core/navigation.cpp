@@ -2,7 +2,7 @@
 #include "lister_ops.h"
 
 #include "drawer_paths.h"
-#include "requester.h"
+#include <ui/requester.h>
 
 #include <lister/read_drawer.h>
 #include <lister/sort.h>
@@ -15,9 +15,10 @@
 
 namespace {
 
-void ReportUnreadable(void *context, CONST_STRPTR objectName)
+void ReportUnreadable(void *context, CONST_STRPTR objectName, LONG error)
 {
-    FaultRequester(*static_cast<Lister *>(context), objectName, FaultButtons::AbortOnly);
+    auto &lister = *static_cast<Lister *>(context);
+    FaultRequester(lister.Requests(), objectName, error, FaultButtons::AbortOnly);
 }
 
 ListerDrawing DrawingOf(Lister &lister)
@@ -36,7 +37,7 @@ ListerDrawing DrawingOf(Lister &lister)
 
 void PathTooLong(Lister &lister)
 {
-    MessageRequest(lister, "Lister: path too long, drawer not shown");
+    MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
 }
 
 // Takes the window away before the lister's drawer changes.
@@ -69,10 +70,14 @@ BOOL ShowListerDrawer(Lister &lister)
         char text[80];
         std::snprintf(text, sizeof text, "Lister: buffer too small, %lu entries not shown",
                       static_cast<unsigned long>(read.entriesNotShown));
-        MessageRequest(lister, text);
+        MessageRequest(lister.Requests(), text);
     }
+    // A drawer that could be locked but not read to its end: say why, over
+    // the entries that were read.
+    if (read.scanError != 0)
+        FaultRequester(lister.Requests(), lister.Path(), read.scanError, FaultButtons::AbortOnly);
     if (lister.layout.bitmapTooSmall)
-        MessageRequest(lister, "To little memory for bitmap");
+        MessageRequest(lister.Requests(), "To little memory for bitmap");
     return TRUE;
 }
 
@@ -129,9 +134,10 @@ void GoToParent(Lister &lister)
             return;
         }
         BOOL named = NameFromLock(parent, path, ListerPathSize);
+        LONG error = IoErr();
         UnLock(parent);
         if (!named) {
-            FaultRequester(lister, lister.Path(), FaultButtons::AbortOnly);
+            FaultRequester(lister.Requests(), lister.Path(), error, FaultButtons::AbortOnly);
             return;
         }
     }
@@ -157,7 +163,7 @@ void OpenDrawerRequester(Lister &lister)
     CONST_STRPTR drawer = request->fr_Drawer != nullptr ? request->fr_Drawer : "";
     BPTR test = Lock(drawer, SHARED_LOCK);
     if (test == 0) {
-        FaultRequester(lister, drawer, FaultButtons::AbortOnly);
+        FaultRequester(lister.Requests(), drawer, IoErr(), FaultButtons::AbortOnly);
         return;
     }
     UnLock(test);
@@ -177,5 +183,5 @@ void SetDestinationRequester(Lister &lister)
         return;
     CONST_STRPTR drawer = request->fr_Drawer != nullptr ? request->fr_Drawer : "";
     if (!CopyPath(lister.destination, DestinationPathSize, drawer))
-        MessageRequest(lister, "Destination: path too long, not changed");
+        MessageRequest(lister.Requests(), "Destination: path too long, not changed");
 }

@@ -19,6 +19,10 @@ void FollowKnob(Lister &lister, UWORD id)
     LONG last = -1;
     for (;;) {
         struct Message *message = GetMsg(lister.sharedPort);
+        if (message != nullptr && IsPartnerMessage(lister, message)) {
+            HandlePartnerMessage(lister, message);
+            continue;
+        }
         UWORD now = *pot;
         if (LONG(now) != last) {
             last = now;

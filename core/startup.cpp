@@ -5,7 +5,7 @@
 #include "command_line.h"
 #include "drawer_paths.h"
 #include "error_console.h"
-#include "requester.h"
+#include <ui/requester.h>
 
 #include <dos/dosextens.h>
 #include <graphics/view.h>
@@ -99,7 +99,7 @@ void ApplySettings(Lister &lister)
 BOOL PrepareBuffers(Lister &lister)
 {
     const BufferSet &buffers = lister.buffers;
-    static const char viewer[] = "Multiview \"";
+    static const char viewer[] = "Multiview ";
     std::memcpy(buffers.Bytes(BufferViewerCommand), viewer, sizeof viewer);
     lister.viewerNameAt = sizeof viewer - 1;
     lister.destination = reinterpret_cast<STRPTR>(buffers.Bytes(BufferDestination));
@@ -221,7 +221,7 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
     // 20–24: the start drawer; one that does not fit the path buffer is
     // refused, and the lister starts in the current directory instead.
     if (pathResult == StartPathResult::TooLong)
-        MessageRequest(lister, "Lister: path too long, drawer not shown");
+        MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
     UpdateHistory(lister.history, startPath);
     SetListerPath(lister.Header(), startPath);
     if (!ShowListerDrawer(lister)) {

@@ -2,6 +2,7 @@
 #include "lister_ops.h"
 
 #include <dos/dostags.h>
+#include <fileops/shell_word.h>
 #include <proto/dos.h>
 
 #include <cstring>
@@ -13,18 +14,16 @@ constexpr Tag SystemTagExtra = 0x80000026;
 
 constexpr ULONG HelpPathSize = 1024;
 
-// Completes the ViewerCommand: the name and a closing quote after the
-// "Multiview \"" prefix. FALSE when it would not fit.
+// Completes the ViewerCommand: the name, in double quotes and escaped as
+// the shell reads it back, after the "Multiview " prefix, so any name is
+// exactly one word and nothing else on the line. FALSE when it would not
+// fit (nothing is run then).
 BOOL CompleteViewerCommand(Lister &lister, CONST_STRPTR name)
 {
     STRPTR command = reinterpret_cast<STRPTR>(lister.buffers.Bytes(BufferViewerCommand));
-    size_t length = std::strlen(name);
-    if (lister.viewerNameAt + length + 2 > ViewerCommandSize)
-        return FALSE;
-    std::memcpy(command + lister.viewerNameAt, name, length);
-    command[lister.viewerNameAt + length] = '"';
-    command[lister.viewerNameAt + length + 1] = '\0';
-    return TRUE;
+    ULONG length = lister.viewerNameAt;
+    command[length] = '\0';
+    return AppendShellWord(command, length, ViewerCommandSize, name, Quoting::Always);
 }
 
 }  // namespace

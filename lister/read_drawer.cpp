@@ -49,14 +49,14 @@ ReadDrawerResult ReadDrawer(const EntryBuffer &buffer, ULONG extraSpaceFilename,
     CurrentDir(startDirectory);
     BPTR lock = Lock(header.path, SHARED_LOCK);
     if (lock == 0) {
-        fault(header.path);
+        fault(header.path, IoErr());
         TakeDrawer(header, 0, startDirectory);
         result.status = ReadDrawerStatus::LockFailed;
         return result;
     }
     struct FileInfoBlock *fib = header.WorkFib();
     if (!Examine(lock, fib)) {
-        fault(header.path);
+        fault(header.path, IoErr());
         UnLock(lock);
         TakeDrawer(header, 0, startDirectory);
         result.status = ReadDrawerStatus::ExamineFailed;

@@ -4,17 +4,17 @@
 
 #include "entry_buffer.h"
 
-// How ReadDrawer reports a drawer it cannot lock: the caller's
-// FaultRequester with the object name and the single button "Abort". It is
-// called at once after the failing call, so IoErr still holds the reason.
+// How ReadDrawer reports a drawer it cannot lock or read: the caller's
+// FaultRequester with the object name, the error code taken right after
+// the failing call, and the single button "Abort".
 struct FaultReporter {
-    void (*report)(void *context, CONST_STRPTR objectName) = nullptr;
+    void (*report)(void *context, CONST_STRPTR objectName, LONG error) = nullptr;
     void *context = nullptr;
 
-    void operator()(CONST_STRPTR objectName) const
+    void operator()(CONST_STRPTR objectName, LONG error) const
     {
         if (report != nullptr)
-            report(context, objectName);
+            report(context, objectName, error);
     }
 };
 
@@ -57,7 +57,7 @@ struct ReadDrawerResult {
 // counts and totals, which always describe the buffer's entries. The caller
 // tells the user. An ExNext error other than the end of the drawer ends the
 // scan with what was read and is returned in scanError.
-ReadDrawerResult ReadDrawer(const EntryBuffer &buffer, ULONG extraSpaceFilename, BPTR startDirectory,
+[[nodiscard]] ReadDrawerResult ReadDrawer(const EntryBuffer &buffer, ULONG extraSpaceFilename, BPTR startDirectory,
                             const FaultReporter &fault);
 
 #endif /* LISTER_READ_DRAWER_H */

@@ -133,7 +133,7 @@ void HostReadDrawer(benchmark::State &state)
 void ListerSort(benchmark::State &state)
 {
     Entries entries;
-    ReadDrawer(entries.buffer, 1, gStart, FaultReporter{});
+    (void)ReadDrawer(entries.buffer, 1, gStart, FaultReporter{});
     for (auto _ : state)
         SortEntries(entries.buffer, SortNameCase);
     CurrentDir(gStart);
@@ -144,7 +144,7 @@ void ListerSort(benchmark::State &state)
 void HostSort(benchmark::State &state)
 {
     Entries entries;
-    ReadDrawer(entries.buffer, 1, gStart, FaultReporter{});
+    (void)ReadDrawer(entries.buffer, 1, gStart, FaultReporter{});
     std::vector<const char *> names;
     for (ULONG i = 0; i < entries.buffer.Header()->EntryCount(); i++)
         names.push_back(entries.buffer.Entry(i)->name);
@@ -163,7 +163,7 @@ void HostSort(benchmark::State &state)
 struct LayoutScene {
     LayoutScene()
     {
-        ReadDrawer(entries.buffer, 1, gStart, FaultReporter{});
+        (void)ReadDrawer(entries.buffer, 1, gStart, FaultReporter{});
         CurrentDir(gStart);
         UnLock(entries.buffer.Header()->DrawerLock());
         entries.buffer.Header()->SetDrawerLock(0);

@@ -108,6 +108,8 @@ void Delay(LONG timeout)
    (ERROR_OBJECT_NOT_FOUND, ERROR_WRITE_PROTECTED ...). */
 BOOL SetFileDate(CONST_STRPTR name, const struct DateStamp *date)
 {
+    if (hosted::DosFaultHits(hosted::DosCall::SetFileDate, name))
+        return FALSE;
     std::string path;
     if (!hosted::ResolvePath(name, path))
         return FALSE;

@@ -230,6 +230,10 @@ struct FileRecord {
 
 constexpr LONG kStreamBufferSize = 4096;
 
+// The name a handle's injected failures are matched against: its object's
+// host path, or "" for a stream without one.
+std::string FaultNameOf(const FileRecord *record);
+
 // The record behind a file handle; null (IoErr ERROR_INVALID_LOCK) for one
 // that is not a live one of ours.
 FileRecord *FileRecordOf(BPTR file);

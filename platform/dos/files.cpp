@@ -166,6 +166,11 @@ bool DropReadBuffer(FileRecord *record)
 
 }  // namespace
 
+std::string FaultNameOf(const FileRecord *record)
+{
+    return record->haveLocation ? HostPathOf(record->where) : std::string();
+}
+
 BPTR RegisterFile(FileRecord *record)
 {
     record->handle.fh_Args = reinterpret_cast<SIPTR>(record);
@@ -454,6 +459,8 @@ BPTR Open(CONST_STRPTR name, LONG accessMode)
         }
         return hosted::OpenConsoleHandle(shape);
     }
+    if (hosted::DosFaultHits(hosted::DosCall::Open, name))
+        return 0;
     hosted::DosLocation where;
     if (!hosted::ResolveLocation(name, where))
         return 0;
@@ -480,7 +487,13 @@ BOOL Close(BPTR file)
         if (!record->permanent)
             hosted::LiveFiles().erase(record);
     }
+    // An injected failure closes the handle all the same, as a real one does.
+    LONG injected = hosted::DosFaultHits(hosted::DosCall::Close, hosted::FaultNameOf(record).c_str()) ? IoErr() : 0;
     bool flushed = hosted::FlushRecord(record);
+    if (injected != 0) {
+        Fail(injected);
+        flushed = false;
+    }
     if (!record->permanent)
         hosted::FreeRecord(record);
     return flushed ? TRUE : FALSE;
@@ -494,6 +507,8 @@ LONG Read(BPTR file, APTR buffer, LONG length)
 {
     FileRecord *record = hosted::TransferRecord(file, buffer, length, false);
     if (record == nullptr)
+        return -1;
+    if (hosted::DosFaultHits(hosted::DosCall::Read, hosted::FaultNameOf(record).c_str()))
         return -1;
     if (length == 0)
         return 0;
@@ -521,6 +536,8 @@ LONG Write(BPTR file, CONST_APTR buffer, LONG length)
 {
     FileRecord *record = hosted::TransferRecord(file, buffer, length, true);
     if (record == nullptr)
+        return -1;
+    if (hosted::DosFaultHits(hosted::DosCall::Write, hosted::FaultNameOf(record).c_str()))
         return -1;
     if (record->readEnd > record->readPos && !hosted::DropReadBuffer(record))
         return -1;

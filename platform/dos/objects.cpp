@@ -49,6 +49,8 @@ bool Inside(const std::string &path, const std::string &drawer)
    ERROR_OBJECT_NOT_FOUND when the drawer it should go in does not. */
 BPTR CreateDir(CONST_STRPTR name)
 {
+    if (hosted::DosFaultHits(hosted::DosCall::CreateDir, name))
+        return 0;
     hosted::DosLocation where;
     if (!hosted::ResolveLocation(name, where))
         return 0;
@@ -69,6 +71,8 @@ BPTR CreateDir(CONST_STRPTR name)
    (locked or open), ERROR_OBJECT_WRONG_TYPE for a volume's root. */
 BOOL DeleteFile(CONST_STRPTR name)
 {
+    if (hosted::DosFaultHits(hosted::DosCall::DeleteFile, name))
+        return FALSE;
     hosted::DosLocation where;
     if (!hosted::ResolveLocation(name, where))
         return FALSE;
@@ -115,6 +119,8 @@ BOOL DeleteFile(CONST_STRPTR name)
    device here, so a move between them works. */
 BOOL Rename(CONST_STRPTR oldName, CONST_STRPTR newName)
 {
+    if (hosted::DosFaultHits(hosted::DosCall::Rename, newName))
+        return FALSE;
     hosted::DosLocation from, to;
     if (!hosted::ResolveLocation(oldName, from) || !hosted::ResolveLocation(newName, to))
         return FALSE;

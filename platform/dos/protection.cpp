@@ -379,6 +379,8 @@ using hosted::FailErrno;
    asked for on a file system without extended attributes. */
 BOOL SetProtection(CONST_STRPTR name, LONG protect)
 {
+    if (hosted::DosFaultHits(hosted::DosCall::SetProtection, name))
+        return FALSE;
     std::string path;
     struct stat info;
     if (!hosted::ExistingObject(name, path, info))
@@ -419,6 +421,8 @@ BOOL SetProtection(CONST_STRPTR name, LONG protect)
    attributes, or the error of the host. */
 BOOL SetComment(CONST_STRPTR name, CONST_STRPTR comment)
 {
+    if (hosted::DosFaultHits(hosted::DosCall::SetComment, name))
+        return FALSE;
     size_t length = comment != nullptr ? std::strlen(comment) : 0;
     if (length > static_cast<size_t>(hosted::kMaxComment)) {
         Fail(ERROR_COMMENT_TOO_BIG);

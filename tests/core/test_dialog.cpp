@@ -1,5 +1,5 @@
 // The dialog toolkit on the headless display: painting, opening at the shared geometry, exclusive choices, resizing.
-#include <core/dialog.h>
+#include <ui/dialog.h>
 
 #include <hosted/display.h>
 #include <hosted/intuition.h>

@@ -19,7 +19,7 @@ using listertest::WriteHostFile;
 
 namespace {
 
-// Records every report of the FaultReporter, with IoErr at that moment.
+// Records every report of the FaultReporter, with the error it carries.
 struct Reports {
     std::vector<std::string> names;
     std::vector<LONG> errors;
@@ -28,10 +28,10 @@ struct Reports {
     {
         FaultReporter reporter;
         reporter.context = this;
-        reporter.report = [](void *context, CONST_STRPTR name) {
+        reporter.report = [](void *context, CONST_STRPTR name, LONG error) {
             auto *self = static_cast<Reports *>(context);
             self->names.push_back(name);
-            self->errors.push_back(IoErr());
+            self->errors.push_back(error);
         };
         return reporter;
     }

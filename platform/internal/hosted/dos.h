@@ -75,6 +75,21 @@ void SetUpProcess(struct Process *process);
 // Releases what SetUpProcess gave and what the PRF_ flags ask to free.
 void CleanUpProcess(struct Process *process);
 
+// Failures on purpose, for tests: the `nth` call of a kind (counted from
+// now, 0 = every one) whose object's last name part matches the pattern
+// (fnmatch; nullptr or "" = any) fails with `error` in IoErr, doing
+// nothing. Each fault fires once unless nth is 0. Also set at start from
+// KESTROVANE_DOS_FAULT: entries CALL:N:ERROR[:PATTERN] separated by ';',
+// e.g. "Write:3:221" or "Close:0:225:*.cfg".
+enum class DosCall { Write, Close, Rename, DeleteFile, CreateDir, SetFileDate, SetProtection, SetComment, Open, Read,
+                     MakeLink };
+void SetDosFault(DosCall call, unsigned long nth, LONG error, const char *pattern = nullptr);
+void ClearDosFaults();
+
+// True, with IoErr set, when this call is to fail. `name` is the object's
+// dos name as given, or its host path.
+bool DosFaultHits(DosCall call, const char *name);
+
 }  // namespace hosted
 
 #endif  // HOSTED_DOS_H

@@ -1,4 +1,4 @@
-// core/dialog.cpp: opening, painting, running and closing the program's dialog windows.
+// ui/dialog.cpp: opening, painting, running and closing the program's dialog windows.
 #include "dialog.h"
 
 #include <intuition/gadgetclass.h>

@@ -1,4 +1,4 @@
-// core/dialog.h: the dialog toolkit every small window is built with: canvas, geometry, descriptions, gadgets, modal loop.
+// ui/dialog.h: the dialog toolkit every small window is built with: canvas, geometry, descriptions, gadgets, modal loop.
 #ifndef CORE_DIALOG_H
 #define CORE_DIALOG_H
 

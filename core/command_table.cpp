@@ -1,0 +1,42 @@
+// core/command_table.cpp: the rows of the command table. A new command is its own file and one row here.
+#include "command_table.h"
+
+#include "commands.h"
+#include "lister_ops.h"
+
+#include <iterator>
+
+namespace {
+
+void Run(void (*command)(Lister &), Lister &lister)
+{
+    command(lister);
+}
+
+const CommandRow CommandRows[] = {
+    {MenuCommand::Open, [](Lister &l, const MenuPick &) { Run(OpenDrawerRequester, l); }},
+    {MenuCommand::Parent, [](Lister &l, const MenuPick &) { Run(GoToParent, l); }},
+    {MenuCommand::Refresh, [](Lister &l, const MenuPick &) { Run(RefreshDrawer, l); }},
+    {MenuCommand::SetDestination, [](Lister &l, const MenuPick &) { Run(SetDestinationRequester, l); }},
+    {MenuCommand::SaveSettings, [](Lister &l, const MenuPick &) { Run(SaveSettings, l); }},
+    {MenuCommand::Help, [](Lister &l, const MenuPick &) { Run(ShowHelp, l); }},
+    {MenuCommand::About, [](Lister &l, const MenuPick &) { Run(ShowAbout, l); }},
+    {MenuCommand::Quit, [](Lister &l, const MenuPick &) { l.quit = TRUE; }},
+    {MenuCommand::SelectAll, [](Lister &l, const MenuPick &) { Run(SelectAllEntries, l); }},
+    {MenuCommand::InvertAll, [](Lister &l, const MenuPick &) { Run(InvertAllEntries, l); }},
+    {MenuCommand::SortNone, ChangeSortOrder},
+    {MenuCommand::SortNameCase, ChangeSortOrder},
+    {MenuCommand::SortDate, ChangeSortOrder},
+    {MenuCommand::History, ShowHistoryItem},
+    {MenuCommand::UserMenu, [](Lister &l, const MenuPick &p) { RunUserMenuItem(l, p.menu, p.item); }},
+};
+
+}  // namespace
+
+CommandHandler HandlerOf(MenuCommand command)
+{
+    for (const CommandRow &row : CommandRows)
+        if (row.command == command)
+            return row.handler;
+    return nullptr;
+}
