@@ -105,6 +105,10 @@ struct FileInfoBlock {
 #define ST_LINKFILE -4
 #define ST_PIPEFILE -5
 
+/* MakeLink() kinds */
+#define LINK_HARD 0
+#define LINK_SOFT 1
+
 struct InfoData {
     LONG id_NumSoftErrors;
     LONG id_UnitNumber;

@@ -65,6 +65,9 @@ BOOL Rename(CONST_STRPTR oldName, CONST_STRPTR newName);
 BOOL SetProtection(CONST_STRPTR name, LONG protect);
 BOOL SetComment(CONST_STRPTR name, CONST_STRPTR comment);
 BOOL SetFileDate(CONST_STRPTR name, const struct DateStamp *date);
+/* dest: a lock (LINK_HARD) or a dos path text (LINK_SOFT), pointer-sized here. */
+LONG MakeLink(CONST_STRPTR name, SIPTR dest, LONG soft);
+LONG ReadLink(struct MsgPort *port, BPTR lock, CONST_STRPTR path, STRPTR buffer, ULONG size);
 
 /* --- Path helpers --------------------------------------------------------- */
 STRPTR FilePart(CONST_STRPTR path);
