@@ -81,7 +81,8 @@ bool LocationRelativeTo(BPTR lock, CONST_STRPTR path, DosLocation &where)
    LINK_SOFT, `dest` is a dos path text (cast to SIPTR) that the link
    stands for; it need not exist. A path with a volume or assign
    ("Work:a/b") links to that object's host path; a relative one stays
-   relative to the link's drawer ("/x" is the x beside that drawer). With
+   relative to the link's drawer ("/x" is the x beside that drawer, ""
+   the drawer itself). With
    LINK_HARD, `dest` is a lock on an existing file in the same file
    system. Returns DOSTRUE, or DOSFALSE with IoErr set:
    ERROR_OBJECT_EXISTS (the name is taken; nothing changed),
@@ -102,7 +103,7 @@ LONG MakeLink(CONST_STRPTR name, SIPTR dest, LONG soft)
     std::string linkPath = hosted::HostPathOf(where);
     if (soft == LINK_SOFT) {
         const char *text = reinterpret_cast<const char *>(dest);
-        if (text == nullptr || text[0] == '\0') {
+        if (text == nullptr) {
             Fail(ERROR_REQUIRED_ARG_MISSING);
             return DOSFALSE;
         }
