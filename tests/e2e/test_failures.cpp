@@ -3,7 +3,14 @@
 
 #include <settings/config_record.h>
 
+#include "support/host_files.h"
+
 #include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <chrono>
+#include <thread>
 
 namespace e2e {
 namespace {
@@ -92,6 +99,21 @@ TEST(Failures, ADrawerThatCannotBeReadIsReportedAndShownEmpty)
     WindowInfo request = FindWindow(session.Dump("request.json"), "System Request");
     ASSERT_TRUE(request.found);
     EXPECT_EQ(request.json["gadgets"][0]["label"].string, "Abort");
+}
+
+TEST(Failures, CtrlCSentToTheProgramEndsItAsQuitDoes)
+{
+    Session session;
+    std::string ready = session.Root() + "/ready.png";
+    RunResult run = session.Run("wait-idle\nscreenshot @/ready.png\nexpect-no-window \"Work:\" 30000\ndump @/after.json\n",
+                                {"Work:"}, std::string(), {}, [&](long pid) {
+                                    for (int i = 0; i < 300 && !kvtest::HostExists(ready); i++)
+                                        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                                    kill(pid_t(pid), SIGINT);
+                                });
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_TRUE(kvtest::HostExists(ready));
+    EXPECT_FALSE(FindWindow(session.Dump("after.json"), "Work:").found);
 }
 
 }  // namespace
