@@ -116,5 +116,24 @@ TEST(Failures, CtrlCSentToTheProgramEndsItAsQuitDoes)
     EXPECT_FALSE(FindWindow(session.Dump("after.json"), "Work:").found);
 }
 
+TEST(Failures, ADrawerThatStopsBeingReadableHalfWaySaysWhyOverWhatWasRead)
+{
+    Session session;
+    for (int i = 0; i < 6; i++)
+        session.MakeFile("file" + std::to_string(i), "x");
+    RunResult run = session.Run("expect-window \"System Request\"\ndump @/request.json\n"
+                                "gadget \"System Request\" \"Abort\"\nwait-idle\nscreenshot @/after.png\n",
+                                {"Work:"}, std::string(), {"KESTROVANE_DOS_FAULT=ExNext:4:224"});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    WindowInfo request = FindWindow(session.Dump("request.json"), "System Request");
+    ASSERT_TRUE(request.found);
+    std::vector<std::string> lines;
+    for (const Json &line : request.json["text"].array)
+        lines.push_back(line.string);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "Work:");
+    EXPECT_NE(lines[1].find("read protected"), std::string::npos) << lines[1];
+}
+
 }  // namespace
 }  // namespace e2e
