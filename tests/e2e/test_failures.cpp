@@ -135,5 +135,25 @@ TEST(Failures, ADrawerThatStopsBeingReadableHalfWaySaysWhyOverWhatWasRead)
     EXPECT_NE(lines[1].find("read protected"), std::string::npos) << lines[1];
 }
 
+TEST(Failures, ADamagedSettingsFileStartsWithDefaultsForWhatIsOutOfRangeAndSaysSo)
+{
+    Session session;
+    ConfigRecord config;
+    config.SetListerBufferSize(4000);
+    config.SetDateFormat(255);
+    WriteConfig(session, config);
+    RunResult run = session.Run("expect-window \"System Request\"\ndump @/request.json\n"
+                                "gadget \"System Request\" \"OK\"\nexpect-window \"Work:\"\n",
+                                {"Work:"});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    WindowInfo request = FindWindow(session.Dump("request.json"), "System Request");
+    ASSERT_TRUE(request.found);
+    std::string text;
+    for (const Json &line : request.json["text"].array)
+        text += line.string + "\n";
+    EXPECT_NE(text.find("Kestrovane.cfg"), std::string::npos) << text;
+    EXPECT_NE(text.find("Lister buffer, Date format"), std::string::npos) << text;
+}
+
 }  // namespace
 }  // namespace e2e
