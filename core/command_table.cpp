@@ -2,6 +2,7 @@
 #include "command_table.h"
 
 #include "commands.h"
+#include "copy_command.h"
 #include "lister_ops.h"
 
 #include <iterator>
@@ -22,6 +23,7 @@ const CommandRow CommandRows[] = {
     {MenuCommand::Help, [](Lister &l, const MenuPick &) { Run(ShowHelp, l); }},
     {MenuCommand::About, [](Lister &l, const MenuPick &) { Run(ShowAbout, l); }},
     {MenuCommand::Quit, [](Lister &l, const MenuPick &) { l.quit = TRUE; }},
+    {MenuCommand::Copy, [](Lister &l, const MenuPick &) { Run(CopySelectedEntries, l); }},
     {MenuCommand::SelectAll, [](Lister &l, const MenuPick &) { Run(SelectAllEntries, l); }},
     {MenuCommand::InvertAll, [](Lister &l, const MenuPick &) { Run(InvertAllEntries, l); }},
     {MenuCommand::SortNone, ChangeSortOrder},

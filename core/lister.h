@@ -3,6 +3,7 @@
 #define CORE_LISTER_H
 
 #include "buffer_set.h"
+#include <ui/copy_check_dialog.h>
 #include <ui/dialog.h>
 #include <ui/requester.h>
 #include "menu_strip.h"
@@ -94,6 +95,7 @@ struct Lister {
     struct Window *window = nullptr;
     ListerMenus menus;
     DialogToolkit dialogs;
+    CopyCheckLayout copyCheck;                   // "Copy checking", laid out at its first opening
     ClickMemory click;
     ULONG doubleClickSeconds = 0;                // from the preferences
     ULONG doubleClickMicros = 0;

@@ -12,7 +12,7 @@ struct Lister;
 // for about a second, is updated at most ten times a second, and closes
 // with the control; its "Abort", its close gadget and Ctrl-C sent to the
 // program make Cancelled() TRUE. Short operations never show it.
-class ListerControl : public OperationControl {
+class ListerControl : public virtual OperationControl {
 public:
     ListerControl(Lister &lister, CONST_STRPTR progressTitle);
     ~ListerControl() override;

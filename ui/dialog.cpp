@@ -60,6 +60,7 @@ void StoreGeometryOf(DialogToolkit &toolkit, const Dialog &dialog)
         toolkit.secondInnerWidth = UWORD(width);
         break;
     case DialogDescription::Request:
+    case DialogDescription::Own:
         break;
     }
 }
@@ -219,7 +220,16 @@ BOOL OpenDialog(DialogToolkit &toolkit, Dialog &dialog)
             top = std::max<LONG>((toolkit.screen->Height - LONG(dialog.innerHeight) - toolkit.bordersY) / 2, 0);
         }
         break;
+    case DialogDescription::Own:
+        left = dialog.left;
+        top = dialog.top;
+        innerWidth = dialog.innerWidth;
+        sizing = FALSE;
+        break;
     }
+    ULONG idcmp = IDCMP_GADGETUP | IDCMP_CLOSEWINDOW;
+    if (dialog.description != DialogDescription::Own)
+        idcmp |= IDCMP_NEWSIZE;
     ULONG outerHeight = dialog.innerHeight + ULONG(toolkit.bordersY);
     struct TagItem tags[] = {
         {WA_CloseGadget, TRUE},
@@ -227,7 +237,7 @@ BOOL OpenDialog(DialogToolkit &toolkit, Dialog &dialog)
         {WA_DragBar, TRUE},
         {WA_SizeGadget, IPTR(sizing)},
         {WA_NoCareRefresh, TRUE},
-        {WA_IDCMP, IDCMP_GADGETUP | IDCMP_CLOSEWINDOW | IDCMP_NEWSIZE},
+        {WA_IDCMP, idcmp},
         {WA_BackFill, reinterpret_cast<IPTR>(LAYERS_NOBACKFILL)},
         {WA_PubScreen, reinterpret_cast<IPTR>(toolkit.screen)},
         {WA_Title, reinterpret_cast<IPTR>(dialog.title)},
@@ -237,8 +247,10 @@ BOOL OpenDialog(DialogToolkit &toolkit, Dialog &dialog)
         {WA_InnerHeight, dialog.innerHeight},
         {WA_MinWidth, DialogMinWidth},
         {WA_MaxWidth, DialogMaxWidth},
-        {WA_MinHeight, outerHeight},
-        {WA_MaxHeight, outerHeight},
+        // A window without a sizing gadget has thinner borders than the
+        // toolkit's; its height needs no limits, as it cannot change.
+        {Tag(sizing ? WA_MinHeight : TAG_IGNORE), outerHeight},
+        {Tag(sizing ? WA_MaxHeight : TAG_IGNORE), outerHeight},
         {WA_Activate, TRUE},
         {TAG_DONE, 0},
     };

@@ -26,7 +26,9 @@ void StoreDialogGeometry(const DialogGeometry &geometry, ConfigRecord &config);
 enum class DialogDescription : UBYTE {
     Common,   // at the DialogGeometry; a resize stores position and inner width there
     Second,   // at the screen's top left, inner width 575 at first; a resize stores only the width
-    Request   // a system request: centred on the screen, no sizing gadget, nothing stored
+    Request,  // a system request: centred on the screen, no sizing gadget, nothing stored
+    Own       // the dialog's own: at its left, top and inner width, no sizing gadget, only
+              // gadget-up and close-window messages ("Copy checking")
 };
 
 constexpr UWORD SecondDescriptionInitialWidth = 575;
@@ -69,7 +71,9 @@ struct DialogLabel {
 struct Dialog {
     DialogDescription description = DialogDescription::Common;
     CONST_STRPTR title = nullptr;
-    UWORD innerWidth = 0;    // Request description only; the others take theirs from the toolkit
+    UWORD left = 0;          // Own description only
+    UWORD top = 0;
+    UWORD innerWidth = 0;    // Request and Own descriptions only; the others take theirs from the toolkit
     UWORD innerHeight = 0;   // fixed by the layout: the window's height cannot change
     struct Gadget *gadgets[DialogMaxGadgets] = {};
     ULONG gadgetCount = 0;

@@ -59,9 +59,9 @@ TEST(MenuStrip, OnlyCommandsThatExistAreEnabled)
     for (MenuCommand command : {MenuCommand::Parent, MenuCommand::Refresh, MenuCommand::SaveSettings,
                                 MenuCommand::Help, MenuCommand::About, MenuCommand::Quit, MenuCommand::SelectAll,
                                 MenuCommand::InvertAll, MenuCommand::SortNone, MenuCommand::SortNameCase,
-                                MenuCommand::SortDate})
+                                MenuCommand::SortDate, MenuCommand::Copy})
         EXPECT_TRUE(Enabled(strip.ItemOf(command))) << int(command);
-    for (MenuCommand command : {MenuCommand::OpenWith, MenuCommand::Copy, MenuCommand::Delete, MenuCommand::NewDrawer,
+    for (MenuCommand command : {MenuCommand::OpenWith, MenuCommand::Delete, MenuCommand::NewDrawer,
                                 MenuCommand::Rename, MenuCommand::Information, MenuCommand::Version,
                                 MenuCommand::Search, MenuCommand::Execute, MenuCommand::SettingsListerColors,
                                 MenuCommand::SettingsCopy, MenuCommand::SettingsUserMenus})
