@@ -147,6 +147,7 @@ WalkAction CopyOperation::EnterDrawer(CONST_STRPTR path, const struct FileInfoBl
     BPTR made = CreateDir(job_.destination);
     if (made != 0) {
         UnLock(made);
+        end |= MadeDrawerBit;
     } else {
         LONG error = IoErr();
         if (error != ERROR_OBJECT_EXISTS || !ExistingRealDrawer(job_.destination)) {
@@ -165,7 +166,7 @@ WalkAction CopyOperation::EnterDrawer(CONST_STRPTR path, const struct FileInfoBl
             topTarget_.Reset();
     }
     levelWord = end;
-    destinationEnd_ = end;
+    destinationEnd_ = end & ~MadeDrawerBit;
     return WalkAction::Continue;
 }
 
@@ -176,11 +177,13 @@ WalkAction CopyOperation::VisitEntry(CONST_STRPTR path, const struct FileInfoBlo
     if (control_.Cancelled())
         return WalkAction::Abort;
     ULONG end;
-    if (!PutDestination(levelWord, fib.fib_FileName, TRUE, end)) {
+    if (!PutDestination(levelWord & ~MadeDrawerBit, fib.fib_FileName, TRUE, end)) {
         control_.Refusal(path, CopyPathTooLongText);
         return WalkAction::Abort;
     }
+    targetAbsent_ = (levelWord & MadeDrawerBit) != 0;
     EntryEnd result = IsLinkType(fib.fib_DirEntryType) ? CopyLink(path, &fib, FALSE) : CopyFile(path, &fib, FALSE);
+    targetAbsent_ = FALSE;
     return result == EntryEnd::Aborted ? WalkAction::Abort : WalkAction::Continue;
 }
 
@@ -189,7 +192,7 @@ WalkAction CopyOperation::LeaveDrawer(CONST_STRPTR path, ULONG depth, ULONG leve
     (void)path;
     // The parent's target path ends at the "/" before this drawer's name.
     if (depth > 1) {
-        ULONG end = levelWord - 1;
+        ULONG end = (levelWord & ~MadeDrawerBit) - 1;
         while (end > topEnd_ && job_.destination[end] != '/')
             end--;
         destinationEnd_ = end;

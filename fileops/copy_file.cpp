@@ -30,6 +30,8 @@ CopyOperation::Verdict CopyOperation::CheckTarget(CONST_STRPTR source, const str
     CONST_STRPTR target = job_.destination;
     auto verdictOf = [](EntryEnd end) { return end == EntryEnd::Skipped ? Verdict::Skip : Verdict::Abort; };
 
+    if (targetAbsent_)
+        return Verdict::Write;
     ScopedLock existing(Lock(target, SHARED_LOCK));
     if (!existing) {
         LONG error = IoErr();

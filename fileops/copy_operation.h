@@ -16,6 +16,11 @@ enum class EntryEnd : UBYTE {
 // not grow beyond 4096 bytes; longer destination paths are refused.
 constexpr ULONG CopyNameRoom = 4096 + 128;
 
+// A drawer's level word: the end of its target path, and this bit when the
+// copy made the target drawer itself (so nothing can be in the way of its
+// files but what appears meanwhile, which Rename still refuses to replace).
+constexpr ULONG MadeDrawerBit = 0x80000000;
+
 // Not a dos error: the person stopped the operation (the progress
 // window's "Abort"); ends it without a requester.
 constexpr LONG StoppedByPerson = -1;
@@ -58,6 +63,7 @@ private:
     EntryEnd CopyLink(CONST_STRPTR source, const struct FileInfoBlock *listed, BOOL topLevel);
     Verdict CheckTarget(CONST_STRPTR source, const struct FileInfoBlock &info, BOOL topLevel, ScopedLock &sourceLock,
                         TargetPlan &plan);
+    BOOL targetAbsent_ = FALSE;   // the file being copied goes into a drawer this copy made
     LONG WriteTemporary(const struct FileInfoBlock &info, BPTR in);
     LONG FinishFile(const struct FileInfoBlock &info);
     LONG TakeTargetName(const TargetPlan &plan);

@@ -122,7 +122,8 @@ BPTR OpenHostFile(const DosLocation &where, LONG mode)
         Fail(refusal);
         return 0;
     }
-    if (!S_ISFIFO(info.st_mode)) {
+    // Reads and writes of regular files do not look at O_NONBLOCK; devices do.
+    if (!S_ISFIFO(info.st_mode) && !S_ISREG(info.st_mode)) {
         int current = fcntl(descriptor, F_GETFL);
         if (current >= 0)
             fcntl(descriptor, F_SETFL, current & ~O_NONBLOCK);
@@ -146,7 +147,7 @@ BPTR OpenHostFile(const DosLocation &where, LONG mode)
     record->haveLocation = true;
     record->where = where;
     record->buffered = true;
-    record->interactive = isatty(descriptor) != 0;
+    record->interactive = S_ISCHR(info.st_mode) && isatty(descriptor) != 0;
     return RegisterFile(record);
 }
 

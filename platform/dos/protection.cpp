@@ -50,13 +50,16 @@ const struct {
 // write permission on the file; for a file of ours that has none, dos
 // lends itself the owner's w bit for the moment of the change, because a
 // write-protected file may still get a comment and its hspa bits.
-int ChangeAttribute(const std::string &path, const char *name, const char *value, size_t size)
+int ChangeAttribute(const std::string &path, const char *name, const char *value, size_t size, bool &changed)
 {
+    changed = true;
     auto change = [&]() {
         int result = value != nullptr ? setxattr(path.c_str(), name, value, size, 0)
                                       : removexattr(path.c_str(), name);
-        if (result != 0 && value == nullptr && errno == ENODATA)
+        if (result != 0 && value == nullptr && errno == ENODATA) {
+            changed = false;   // nothing there to remove
             return 0;
+        }
         return result == 0 ? 0 : errno;
     };
     int error = change();
@@ -77,8 +80,11 @@ void Forget(const std::string &path);
 
 int ChangeAttributeAndForget(const std::string &path, const char *name, const char *value, size_t size)
 {
-    int error = ChangeAttribute(path, name, value, size);
-    Forget(path);
+    bool changed = true;
+    int error = ChangeAttribute(path, name, value, size, changed);
+    // Removing what was not there changed nothing: what is kept still holds.
+    if (changed)
+        Forget(path);
     return error;
 }
 
@@ -102,7 +108,15 @@ struct AttributeKey {
     }
 };
 
-struct AttributeKeyHash {
+// The cache keeps one entry per object (the attributes under its latest
+// change time), so forgetting an object after a change costs one lookup.
+struct ObjectKey {
+    dev_t device;
+    ino_t inode;
+    bool operator==(const ObjectKey &other) const { return device == other.device && inode == other.inode; }
+};
+
+struct ObjectKeyHash {
     static unsigned long long Mix(unsigned long long x)
     {
         x += 0x9E3779B97F4A7C15ULL;
@@ -110,16 +124,16 @@ struct AttributeKeyHash {
         x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
         return x ^ (x >> 31);
     }
-    size_t operator()(const AttributeKey &key) const
+    size_t operator()(const ObjectKey &key) const
     {
         return static_cast<size_t>(
-            Mix(static_cast<unsigned long long>(key.inode) ^ (static_cast<unsigned long long>(key.device) << 40)) ^
-            Mix(static_cast<unsigned long long>(key.seconds) * 1000000000ULL +
-                static_cast<unsigned long long>(key.nanoseconds)));
+            Mix(static_cast<unsigned long long>(key.inode) ^ (static_cast<unsigned long long>(key.device) << 40)));
     }
 };
 
 struct CachedAttributes {
+    long long seconds;     // the change time they were read under
+    long nanoseconds;
     char hspa[5];
     std::string comment;
 };
@@ -132,9 +146,9 @@ std::mutex &CacheLock()
     return *lock;
 }
 
-std::unordered_map<AttributeKey, CachedAttributes, AttributeKeyHash> &Cache()
+std::unordered_map<ObjectKey, CachedAttributes, ObjectKeyHash> &Cache()
 {
-    static auto *cache = new std::unordered_map<AttributeKey, CachedAttributes, AttributeKeyHash>;
+    static auto *cache = new std::unordered_map<ObjectKey, CachedAttributes, ObjectKeyHash>;
     return *cache;
 }
 
@@ -149,14 +163,9 @@ void Forget(const std::string &path)
     if (stat(path.c_str(), &info) != 0)
         return;
     std::lock_guard<std::mutex> guard(CacheLock());
-    // The change just made gave the object a new change time; entries under
-    // older times can never match again, but drop them to keep the cache small.
-    for (auto entry = Cache().begin(); entry != Cache().end();) {
-        if (entry->first.device == info.st_dev && entry->first.inode == info.st_ino)
-            entry = Cache().erase(entry);
-        else
-            ++entry;
-    }
+    // The change just made gave the object a new change time; what was
+    // kept under an older one can never match again.
+    Cache().erase(ObjectKey{info.st_dev, info.st_ino});
 }
 
 // The host path and status of the object `name` names; false with IoErr
@@ -283,8 +292,9 @@ void ReadExtendedAttributes(const std::string &hostPath, const struct stat &info
     AttributeKey key = KeyOf(info);
     if (trusted) {
         std::lock_guard<std::mutex> guard(CacheLock());
-        auto found = Cache().find(key);
-        if (found != Cache().end()) {
+        auto found = Cache().find(ObjectKey{key.device, key.inode});
+        if (found != Cache().end() && found->second.seconds == key.seconds &&
+            found->second.nanoseconds == key.nanoseconds) {
             std::memcpy(hspa, found->second.hspa, 5);
             if (commentSize > 0) {
                 size_t keep = found->second.comment.size() < commentSize - 1 ? found->second.comment.size()
@@ -300,7 +310,9 @@ void ReadExtendedAttributes(const std::string &hostPath, const struct stat &info
         std::lock_guard<std::mutex> guard(CacheLock());
         if (Cache().size() >= kMaxCachedObjects)
             Cache().clear();
-        CachedAttributes &entry = Cache()[key];
+        CachedAttributes &entry = Cache()[ObjectKey{key.device, key.inode}];
+        entry.seconds = key.seconds;
+        entry.nanoseconds = key.nanoseconds;
         std::memcpy(entry.hspa, hspa, 5);
         entry.comment = commentSize > 0 ? comment : "";
     }
