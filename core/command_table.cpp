@@ -2,6 +2,7 @@
 #include "command_table.h"
 
 #include "commands.h"
+#include "file_commands_run.h"
 #include "lister_ops.h"
 
 #include <iterator>
@@ -24,6 +25,10 @@ const CommandRow CommandRows[] = {
     {MenuCommand::Quit, [](Lister &l, const MenuPick &) { l.quit = TRUE; }},
     {MenuCommand::SelectAll, [](Lister &l, const MenuPick &) { Run(SelectAllEntries, l); }},
     {MenuCommand::InvertAll, [](Lister &l, const MenuPick &) { Run(InvertAllEntries, l); }},
+    {MenuCommand::OpenWith, [](Lister &l, const MenuPick &) { Run(OpenSelectedWith, l); }},
+    {MenuCommand::Information, [](Lister &l, const MenuPick &) { Run(ShowSelectedInformation, l); }},
+    {MenuCommand::Version, [](Lister &l, const MenuPick &) { Run(ShowSelectedVersion, l); }},
+    {MenuCommand::Execute, [](Lister &l, const MenuPick &) { Run(ExecuteSelected, l); }},
     {MenuCommand::SortNone, ChangeSortOrder},
     {MenuCommand::SortNameCase, ChangeSortOrder},
     {MenuCommand::SortDate, ChangeSortOrder},
