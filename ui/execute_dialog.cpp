@@ -47,6 +47,9 @@ void ShowName(DialogToolkit &toolkit, ExecuteDialog &state, CONST_STRPTR name, U
     PresentDialog(toolkit, dialog);
     if (dialog.First() != nullptr)
         RefreshGList(dialog.First(), dialog.window, nullptr, -1);
+    // The arguments for this entry may be typed at once, as for the first.
+    if (struct Gadget *field = dialog.Find(ExecuteFieldId))
+        ActivateGadget(field, dialog.window, nullptr);
 }
 
 }  // namespace
