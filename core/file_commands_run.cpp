@@ -1,6 +1,7 @@
 // core/file_commands_run.cpp: Execute, Open with, Version and Information: the selection walked, requesters and the dialog as their controls.
 #include "file_commands_run.h"
 
+#include "lister_control.h"
 #include "lister_ops.h"
 
 #include <fileops/execute.h>
@@ -58,24 +59,22 @@ private:
     ULONG next_ = 0;
 };
 
-// Failures and refusals as requesters on the lister window, and the window
+// Failures and refusals as every file operation of the lister shows them,
+// the "Execute command" dialog, the version requester, and the window
 // title that says which command the lister waits for.
 class ListerCommandControl : public ExecuteControl, public VersionControl {
 public:
-    explicit ListerCommandControl(Lister &lister) : lister_(lister) {}
+    explicit ListerCommandControl(Lister &lister) : lister_(lister), requests_(lister, nullptr) {}
 
     BOOL Failure(CONST_STRPTR objectName, LONG error, FaultButtons buttons) override
     {
-        return FaultRequester(lister_.Requests(), objectName, error, buttons);
+        return requests_.Failure(objectName, error, buttons);
     }
 
-    void Refusal(CONST_STRPTR objectName, CONST_STRPTR reason) override
-    {
-        char name[RequesterNameMax + 1];
-        ShortenForRequester(objectName, name, sizeof name);
-        SystemRequest(lister_.Requests(), name, reason, nullptr, "Abort");
-    }
+    void Refusal(CONST_STRPTR objectName, CONST_STRPTR reason) override { requests_.Refusal(objectName, reason); }
 
+    // These operations wait for a person or a command at each entry: no
+    // progress window, nothing to stop between two entries.
     void Progress(const OperationProgress &) override {}
     BOOL Cancelled() override { return FALSE; }
 
@@ -127,6 +126,7 @@ public:
 
 private:
     Lister &lister_;
+    ListerControl requests_;
     ExecuteDialog dialog_;
     char title_[sizeof RunningPrefix + ListerNameSize] = {};
     CONST_STRPTR saved_ = nullptr;

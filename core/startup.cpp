@@ -5,7 +5,6 @@
 #include "command_line.h"
 #include "drawer_paths.h"
 #include "error_console.h"
-#include <ui/requester.h>
 
 #include <dos/dosextens.h>
 #include <graphics/view.h>
@@ -15,7 +14,10 @@
 #include <proto/exec.h>
 #include <proto/graphics.h>
 #include <proto/intuition.h>
+#include <settings/config_check.h>
+#include <ui/requester.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -93,6 +95,19 @@ void ApplySettings(Lister &lister)
         AllocDirectBitMap(lister.direct, ULONG(lister.metrics.screenWidth - lister.metrics.BordersX()),
                           ULONG(lister.metrics.screenHeight - lister.metrics.BordersY()),
                           lister.screen->RastPort.BitMap);
+}
+
+// A record that another program or a damaged file filled with values no
+// settings window allows has had them replaced by defaults: say so once.
+void ReportConfigResets(Lister &lister, ULONG resets)
+{
+    if (resets == 0)
+        return;
+    char names[160];
+    DescribeConfigResets(resets, names, sizeof names);
+    char first[160];
+    std::snprintf(first, sizeof first, "%s: settings out of range, defaults used:", lister.variant->configFileName);
+    MessageRequest(lister.Requests(), first, names);
 }
 
 // Step 16 after a successful allocation: the buffers' first contents.
@@ -174,7 +189,16 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
     // 11: the screen stays locked until Shutdown: our windows live on it.
     lister.consoleHandle = Open("CONSOLE:", MODE_NEWFILE);
     // 12–14
-    LoadSettings(lister.config, lister.variant->configFileName);
+    LoadSettingsResult loaded = LoadSettings(lister.config, lister.variant->configFileName);
+    LONG loadError = IoErr();
+    if (loaded == LoadSettingsResult::Unreadable) {
+        char reason[FaultTextSize];
+        FaultText(loadError, reason);
+        MessageRequest(lister.Requests(), lister.variant->configFileName, reason);
+    } else if (loaded == LoadSettingsResult::Loaded) {
+        ReportConfigResets(lister, CheckConfigRecord(lister.config, ULONG(lister.metrics.screenWidth),
+                                                     ULONG(lister.metrics.screenHeight)));
+    }
     BuildListerMenus(lister.menus);
     ApplySettings(lister);
     lister.dateWidth = MeasureDateWidth(lister.dates);
@@ -222,6 +246,7 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
     // refused, and the lister starts in the current directory instead.
     if (pathResult == StartPathResult::TooLong)
         MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
+    (void)ResolveFullPath(startPath, ListerPathSize);
     UpdateHistory(lister.history, startPath);
     SetListerPath(lister.Header(), startPath);
     if (!ShowListerDrawer(lister)) {

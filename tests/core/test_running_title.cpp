@@ -98,6 +98,7 @@ TEST(RunningTitle, TheListerSaysWhichCommandItWaitsForUntilItEnds)
 
     // The warning's requester: by now the title is the drawer's again.
     ASSERT_NE(kvtest::WaitForWindow("System Request"), nullptr);
+    kvtest::Settle();   // the requester takes the keys once it is up
     EXPECT_NE(std::find(whileRunning.begin(), whileRunning.end(), "Running: Peek"), whileRunning.end());
     EXPECT_EQ(std::find(whileRunning.begin(), whileRunning.end(), drawer), whileRunning.end());
     EXPECT_EQ(kvtest::WindowTitled(drawer), window);

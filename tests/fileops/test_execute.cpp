@@ -1,7 +1,7 @@
 // Execute: the command line of each entry, one word for its name; failures, "Retry", "Skip these", and the field kept on "Cancel".
 #include <fileops/execute.h>
 
-#include "fileops_support.h"
+#include "run_support.h"
 #include "support/host_files.h"
 
 #include <hosted/shell.h>

@@ -1,7 +1,7 @@
 // Open with: the program's path from the requester's answer, and the exact line run for each selected entry.
 #include <fileops/open_with.h>
 
-#include "fileops_support.h"
+#include "run_support.h"
 #include "support/host_files.h"
 
 #include <hosted/dos.h>

@@ -1,7 +1,7 @@
 // Version: one file's text as a program or as data, and the operation over a selection with drawers, empty and missing files.
 #include <fileops/version.h>
 
-#include "fileops_support.h"
+#include "run_support.h"
 
 #include <hosted/dos.h>
 #include <proto/dos.h>

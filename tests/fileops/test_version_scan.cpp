@@ -1,7 +1,7 @@
 // VersionScan: the marker and the ends of its text in file bytes, and resident structures and markers in loaded programs.
 #include <fileops/version_scan.h>
 
-#include "fileops_support.h"
+#include "run_support.h"
 
 #include <proto/dos.h>
 
