@@ -4,6 +4,8 @@
 #include "support/dump.h"
 #include "support/host_files.h"
 
+#include <settings/config_record.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -52,15 +54,6 @@ std::vector<std::string> Text(const WindowInfo &w)
     return lines;
 }
 
-TEST(FileRun, TheFourItemsAreEnabled)
-{
-    Session session;
-    WindowInfo w = session.WindowAtStart("Work:", {"Work:"});
-    ASSERT_TRUE(w.found);
-    for (const char *item : {"Open with", "Information", "Version", "Execute"})
-        EXPECT_TRUE((*w.MenuItem("File", item))["enabled"].boolean) << item;
-}
-
 TEST(FileRun, ExecuteRunsTheEntryWithTheTypedArgumentsAndRetriesAWarning)
 {
     Session session;
@@ -104,24 +97,6 @@ TEST(FileRun, ExecuteRunsTheEntryWithTheTypedArgumentsAndRetriesAWarning)
     Png plain = session.Shot("plain.png"), after = session.Shot("after.png");
     EXPECT_EQ(LinePixel(after, w, 0), LinePixel(plain, w, 0));
     EXPECT_EQ(LinePixel(after, w, 1), LinePixel(plain, w, 1));
-}
-
-TEST(FileRun, ExecuteCancelGoesOnKeepingTheTextAndTheCloseGadgetEnds)
-{
-    Session session;
-    LoggingProgram(session, "Alpha", "Alpha");
-    LoggingProgram(session, "Beta", "Beta");
-    LoggingProgram(session, "Gamma", "Gamma");
-    RunResult run = session.Run("wait-idle\nmenu \"File\" \"Select all\"\n"
-                                "menu \"File\" \"Execute\"\nexpect-window \"Execute command\"\n"
-                                "type \"kept\"\ngadget \"Execute command\" \"Cancel\"\n"
-                                "dump @/beta.json\ngadget \"Execute command\" \"Execute\"\n"
-                                "expect-window \"Execute command\"\nclose \"Execute command\"\n"
-                                "expect-no-window \"Execute command\"\nwait-idle\n",
-                                {"Work:"});
-    EXPECT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(RunsLog(session), session.Tree() + "|Beta|1\n[kept]\n");
-    EXPECT_EQ((*FindWindow(session.Dump("beta.json"), "Execute command").Gadget(0))["value"].string, "kept");
 }
 
 TEST(FileRun, OpenWithRunsTheChosenProgramOnEachEntryAndStartsInItsDrawerNextTime)
@@ -224,6 +199,20 @@ TEST(FileRun, InformationOpensTheWindowOfEachEntryAndCancelChangesNothing)
     Png plain = session.Shot("plain.png"), after = session.Shot("after.png");
     for (long row = 0; row < 2; row++)
         EXPECT_EQ(LinePixel(after, w, row), LinePixel(plain, w, row)) << row;
+
+    // With "Stay selected" both stay selected.
+    ConfigRecord staying;
+    staying.SetStaySelected(1);
+    session.WriteFileBytes(session.ProgDir() + "/Kestrovane.cfg",
+                           std::vector<uint8_t>(staying.Bytes(), staying.Bytes() + ConfigRecordSize));
+    run = session.Run("wait-idle\nmenu \"File\" \"Select all\"\nmenu \"File\" \"Information\"\n"
+                      "expect-window \"Music\"\ngadget \"Music\" \"Cancel\"\nexpect-window \"song\"\n"
+                      "gadget \"song\" \"Cancel\"\nexpect-no-window \"song\"\nwait-idle\nscreenshot @/stay.png\n",
+                      {"Work:"});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    Png stay = session.Shot("stay.png");
+    for (long row = 0; row < 2; row++)
+        EXPECT_EQ(LinePixel(stay, w, row), LinePixel(plain, w, row) ^ Inverted) << row;
 }
 
 TEST(FileRun, InformationOnAnEntryGoneSinceTheDrawerWasReadSaysWhy)
