@@ -89,8 +89,9 @@ void GoToDrawer(Lister &lister, CONST_STRPTR path)
     }
     LeaveDrawer(lister);
     UpdateHistory(lister.history, path);
+    // The length was checked above: the path always fits.
     if (path != lister.Path())
-        SetListerPath(lister.Header(), path);
+        (void)SetListerPath(lister.Header(), path);
     if (!ShowListerDrawer(lister))
         lister.quit = TRUE;
 }

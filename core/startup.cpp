@@ -91,8 +91,10 @@ void ApplySettings(Lister &lister)
     SetDateRequestFormat(lister.dates, lister.config.DateFormat(), lister.config.DayNameSubstitution());
     SetSortCheck(lister.menus, lister.config.SortOrder());
     lister.dialogs.geometry = DialogGeometryFromRecord(lister.config);
+    // Without the screen-compatible bitmap the lister presents through
+    // WritePixelArray: slower, never wrong.
     if (lister.config.NoCgxWpa() != 0)
-        AllocDirectBitMap(lister.direct, ULONG(lister.metrics.screenWidth - lister.metrics.BordersX()),
+        (void)AllocDirectBitMap(lister.direct, ULONG(lister.metrics.screenWidth - lister.metrics.BordersX()),
                           ULONG(lister.metrics.screenHeight - lister.metrics.BordersY()),
                           lister.screen->RastPort.BitMap);
 }
@@ -248,7 +250,7 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
         MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
     (void)ResolveFullPath(startPath, ListerPathSize);
     UpdateHistory(lister.history, startPath);
-    SetListerPath(lister.Header(), startPath);
+    (void)SetListerPath(lister.Header(), startPath);   // the buffers are the same size
     if (!ShowListerDrawer(lister)) {
         CannotStart(lister, "its window");
         Shutdown(lister);

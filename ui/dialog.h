@@ -119,7 +119,7 @@ void PresentDialog(DialogToolkit &toolkit, const Dialog &dialog);
 // its description, presents the canvas and adds and draws the gadgets.
 // FALSE (nothing left open; the gadgets are disposed) when a gadget could
 // not be made or the window cannot open.
-BOOL OpenDialog(DialogToolkit &toolkit, Dialog &dialog);
+[[nodiscard]] BOOL OpenDialog(DialogToolkit &toolkit, Dialog &dialog);
 
 // Closes it: removes the gadgets, answers every message still at its port,
 // closes the window and disposes of the gadgets; the window the toolkit
