@@ -6,7 +6,6 @@
 #include "command_line.h"
 #include "drawer_paths.h"
 #include "error_console.h"
-#include <ui/requester.h>
 
 #include <dos/dosextens.h>
 #include <graphics/view.h>
@@ -16,7 +15,10 @@
 #include <proto/exec.h>
 #include <proto/graphics.h>
 #include <proto/intuition.h>
+#include <settings/config_check.h>
+#include <ui/requester.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -96,6 +98,19 @@ void ApplySettings(Lister &lister)
                           lister.screen->RastPort.BitMap);
 }
 
+// A record that another program or a damaged file filled with values no
+// settings window allows has had them replaced by defaults: say so once.
+void ReportConfigResets(Lister &lister, ULONG resets)
+{
+    if (resets == 0)
+        return;
+    char names[160];
+    DescribeConfigResets(resets, names, sizeof names);
+    char first[160];
+    std::snprintf(first, sizeof first, "%s: settings out of range, defaults used:", lister.variant->configFileName);
+    MessageRequest(lister.Requests(), first, names);
+}
+
 }  // namespace
 
 BufferSetLengths ListerBufferLengths(const Lister &lister)
@@ -104,6 +119,7 @@ BufferSetLengths ListerBufferLengths(const Lister &lister)
                                    lister.metrics.ySize, lister.metrics.statusHeight);
 }
 
+// Step 16 after a successful allocation: the buffers' first contents.
 BOOL PrepareBuffers(Lister &lister)
 {
     const BufferSet &buffers = lister.buffers;
@@ -184,7 +200,16 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
     // 11: the screen stays locked until Shutdown: our windows live on it.
     lister.consoleHandle = Open("CONSOLE:", MODE_NEWFILE);
     // 12–14
-    LoadSettings(lister.config, lister.variant->configFileName);
+    LoadSettingsResult loaded = LoadSettings(lister.config, lister.variant->configFileName);
+    LONG loadError = IoErr();
+    if (loaded == LoadSettingsResult::Unreadable) {
+        char reason[FaultTextSize];
+        FaultText(loadError, reason);
+        MessageRequest(lister.Requests(), lister.variant->configFileName, reason);
+    } else if (loaded == LoadSettingsResult::Loaded) {
+        ReportConfigResets(lister, CheckConfigRecord(lister.config, ULONG(lister.metrics.screenWidth),
+                                                     ULONG(lister.metrics.screenHeight)));
+    }
     BuildListerMenus(lister.menus);
     ApplySettings(lister);
     lister.dateWidth = MeasureDateWidth(lister.dates);

@@ -46,7 +46,10 @@ struct ListerEntry {
     char name[ListerNameSize];       // fib_FileName, NUL-terminated
     char comment[ListerCommentSize]; // fib_Comment, NUL-terminated
 
-    bool IsDrawer() const { return type >= 0; }
+    // A link whose object is gone (or that loops) is ST_SOFTLINK: nothing to
+    // go into, so it lists and counts as a file. Links to drawers that are
+    // there (ST_LINKDIR) list as drawers.
+    bool IsDrawer() const { return type >= 0 && type != ST_SOFTLINK; }
     UQUAD Size() const { return (UQUAD(sizeHigh) << 32) | sizeLow; }
     void SetSize(UQUAD size)
     {

@@ -289,36 +289,54 @@ void CloseDialog(DialogToolkit &toolkit, Dialog &dialog)
     DisposeGadgets(dialog);
 }
 
+BOOL NextDialogEvent(DialogToolkit &toolkit, Dialog &dialog, DialogEvent &event, BOOL wait)
+{
+    auto *message = reinterpret_cast<struct IntuiMessage *>(GetMsg(dialog.window->UserPort));
+    while (message == nullptr) {
+        if (!wait)
+            return FALSE;
+        WaitPort(dialog.window->UserPort);
+        message = reinterpret_cast<struct IntuiMessage *>(GetMsg(dialog.window->UserPort));
+    }
+    ULONG cls = message->Class;
+    UWORD code = message->Code;
+    auto *gadget = static_cast<struct Gadget *>(message->IAddress);
+    UWORD id = cls == IDCMP_GADGETUP && gadget != nullptr ? gadget->GadgetID : 0;
+    ReplyMsg(&message->ExecMessage);
+
+    event = DialogEvent{};
+    event.cls = cls;
+    switch (cls) {
+    case IDCMP_NEWSIZE:
+        StoreGeometryOf(toolkit, dialog);
+        PaintDialog(toolkit, dialog);
+        PresentDialog(toolkit, dialog);
+        if (dialog.First() != nullptr)
+            RefreshGList(dialog.First(), dialog.window, nullptr, -1);
+        event.kind = DialogEvent::Kind::NewSize;
+        break;
+    case IDCMP_GADGETUP:
+        event.kind = DialogEvent::Kind::GadgetUp;
+        event.gadgetId = id;
+        event.code = code;
+        break;
+    case IDCMP_CLOSEWINDOW:
+        event.kind = DialogEvent::Kind::Close;
+        break;
+    default:
+        event.kind = DialogEvent::Kind::Other;
+        break;
+    }
+    return TRUE;
+}
+
 DialogEvent WaitDialogEvent(DialogToolkit &toolkit, Dialog &dialog)
 {
-    for (;;) {
-        auto *message = reinterpret_cast<struct IntuiMessage *>(GetMsg(dialog.window->UserPort));
-        if (message == nullptr) {
-            WaitPort(dialog.window->UserPort);
-            continue;
-        }
-        ULONG cls = message->Class;
-        UWORD code = message->Code;
-        auto *gadget = static_cast<struct Gadget *>(message->IAddress);
-        UWORD id = cls == IDCMP_GADGETUP && gadget != nullptr ? gadget->GadgetID : 0;
-        ReplyMsg(&message->ExecMessage);
-
-        if (cls == IDCMP_NEWSIZE) {
-            StoreGeometryOf(toolkit, dialog);
-            PaintDialog(toolkit, dialog);
-            PresentDialog(toolkit, dialog);
-            if (dialog.First() != nullptr)
-                RefreshGList(dialog.First(), dialog.window, nullptr, -1);
-            continue;
-        }
-        DialogEvent event;
-        if (cls == IDCMP_GADGETUP) {
-            event.kind = DialogEvent::Kind::GadgetUp;
-            event.gadgetId = id;
-            event.code = code;
-        }
-        return event;
-    }
+    DialogEvent event;
+    do
+        (void)NextDialogEvent(toolkit, dialog, event, TRUE);
+    while (event.kind == DialogEvent::Kind::NewSize);
+    return event;
 }
 
 void SelectExclusive(Dialog &dialog, struct Gadget *const *group, ULONG count, struct Gadget *chosen)

@@ -136,17 +136,30 @@ BOOL OpenDialog(DialogToolkit &toolkit, Dialog &dialog);
 // returns to (the lister's) gets the input focus back.
 void CloseDialog(DialogToolkit &toolkit, Dialog &dialog);
 
-// A message of the modal loop the dialog's Part acts on.
+// A message of a dialog's window, as its loop acts on it.
 struct DialogEvent {
-    enum class Kind : UBYTE { GadgetUp, Close } kind = Kind::Close;
+    enum class Kind : UBYTE {
+        GadgetUp,   // a gadget was released: gadgetId, code
+        Close,      // the close gadget
+        NewSize,    // the window was resized; already repainted and stored
+        Other       // any other class (`cls`): the dialog decides; none ends a dialog by itself
+    } kind = Kind::Close;
     UWORD gadgetId = 0;
     UWORD code = 0;
+    ULONG cls = 0;
 };
 
-// The modal loop's next event: waits at the dialog window's port, answers
-// each message at once, handles new-size messages itself (stores the
-// geometry, repaints, presents, redraws the gadgets) and returns gadget-up
-// messages, and the close gadget or any other class as Close.
+// The dialog's next event. Answers the message at once; a new size is
+// acted on here (the geometry stored, the window repainted, the gadgets
+// redrawn) and returned as NewSize. With `wait` FALSE it returns FALSE at
+// once when no message is waiting, so a window can be polled between two
+// pieces of work (a progress window); with `wait` TRUE it waits.
+BOOL NextDialogEvent(DialogToolkit &toolkit, Dialog &dialog, DialogEvent &event, BOOL wait);
+
+// The modal loop's next event: waits, passes over new sizes, and returns
+// GadgetUp, Close or Other. Which of them end the dialog is the dialog's
+// own rule (most treat Close as their cancel; "Copy checking" every
+// message that is not one of its buttons as "Abort").
 DialogEvent WaitDialogEvent(DialogToolkit &toolkit, Dialog &dialog);
 
 // A group of exclusive choices: selects `chosen` and clears every other

@@ -6,6 +6,10 @@
 #include "settings_rules.h"
 #include "window_layout.h"
 
+#include <intuition/screens.h>
+
+#include <algorithm>
+
 namespace {
 
 constexpr LONG ListerPlaceMax = 9999;   // four digits
@@ -25,6 +29,10 @@ SettingsOutcome RunListerViewSettings(const SettingsContext &context, ConfigReco
     const ULONG textColour = config.WindowTextColor();
     ListerViewValues values = ListerViewOf(config);
     values.noCgxWpaShown = context.rows.directBitMapRow;
+    if (toolkit.screen != nullptr) {
+        values.leftLimit = toolkit.screen->Width;
+        values.topLimit = toolkit.screen->Height;
+    }
     // The four place and size fields get a row of their own under their
     // label, so that the window keeps its width whatever the font.
     const ULONG rows = values.noCgxWpaShown ? 6 : 5;
@@ -57,11 +65,13 @@ SettingsOutcome RunListerViewSettings(const SettingsContext &context, ConfigReco
     NumberField places[4];
     const UWORD placeIds[4] = {ListerLeftId, ListerTopId, ListerMaxWidthId, ListerMaxHeightId};
     const LONG placeValues[4] = {values.left, values.top, values.maxWidth, values.maxHeight};
+    const LONG placeHighs[4] = {std::min(values.leftLimit - 1, ListerPlaceMax),
+                                std::min(values.topLimit - 1, ListerPlaceMax), ListerPlaceMax, ListerPlaceMax};
     const LONG placeWidth = NumberFieldWidth(toolkit, 4);
     for (ULONG i = 0; i < 4; i++) {
         DialogBox place{layout.Column(layout.y + LONG(i) * (placeWidth + layout.y)), layout.RowTop(4), placeWidth,
                         layout.y};
-        AddNumberField(toolkit, dialog, places[i], placeIds[i], place, 4, 0, ListerPlaceMax, placeValues[i]);
+        AddNumberField(toolkit, dialog, places[i], placeIds[i], place, 4, 0, placeHighs[i], placeValues[i]);
     }
 
     struct Gadget *noCgxWpa = nullptr;

@@ -96,8 +96,8 @@ void StoreListerView(const ListerViewValues &values, ConfigRecord &config)
     config.SetStaySelected(ToggleByte(config.StaySelected(), values.staySelected));
     // The byte hides; the check box shows.
     config.SetHideStatusAndComment(ToggleByte(config.HideStatusAndComment(), !values.statusAndComment));
-    config.SetListerLeft(UWORD(ClampSetting(values.left, 0, ListerPlaceMax)));
-    config.SetListerTop(UWORD(ClampSetting(values.top, 0, ListerPlaceMax)));
+    config.SetListerLeft(UWORD(ClampSetting(values.left, 0, ClampSetting(values.leftLimit - 1, 0, ListerPlaceMax))));
+    config.SetListerTop(UWORD(ClampSetting(values.top, 0, ClampSetting(values.topLimit - 1, 0, ListerPlaceMax))));
     config.SetListerMaxWidth(ListerLimitStored(values.maxWidth));
     config.SetListerMaxHeight(ListerLimitStored(values.maxHeight));
     if (values.noCgxWpaShown)

@@ -40,7 +40,9 @@ UBYTE DateFormatChoice(UBYTE stored);
 void StoreDateFormat(ULONG format, BOOL dayName, ConfigRecord &config);
 
 // "Lister view settings". The four place and size fields hold up to four
-// digits; anything typed is bounded to 0 … 9999 first.
+// digits; anything typed is bounded to 0 … 9999 first, and the left and
+// top edges to the screen (a place off the screen is one the next start
+// would not take).
 struct ListerViewValues {
     LONG extraSpace = 0;     // 0 … 9
     BOOL staySelected = FALSE;
@@ -51,6 +53,8 @@ struct ListerViewValues {
     LONG maxHeight = 0;
     BOOL noCgxWpa = FALSE;
     BOOL noCgxWpaShown = TRUE;   // the row is left out: the byte is kept
+    LONG leftLimit = 9999;       // the place stays on the screen: below its width
+    LONG topLimit = 9999;        // and its height
 };
 ListerViewValues ListerViewOf(const ConfigRecord &config);
 void StoreListerView(const ListerViewValues &values, ConfigRecord &config);

@@ -54,7 +54,8 @@ std::vector<uint8_t> Session::ReadFileBytes(const std::string &path) const
 }
 
 RunResult Session::Run(const std::string &script, const std::vector<std::string> &arguments,
-                       const std::string &directory, const std::vector<std::string> &environment) const
+                       const std::string &directory, const std::vector<std::string> &environment,
+                       const std::function<void(long)> &whileRunning) const
 {
     std::string scriptPath = Root() + "/script.txt";
     kvtest::WriteHostFile(scriptPath, kvtest::ReplaceAll(script, "@", Root()));
@@ -71,6 +72,8 @@ RunResult Session::Run(const std::string &script, const std::vector<std::string>
     kvtest::SetVariable(run.environment, "PATH=" + Root() + "/bin:" + (path != nullptr ? path : "/usr/bin:/bin"));
     for (const std::string &assignment : environment)
         kvtest::SetVariable(run.environment, assignment);
+    if (whileRunning)
+        run.whileRunning = [&](pid_t pid) { whileRunning(long(pid)); };
     kvtest::RunResult done = kvtest::RunProgram(run);
     RunResult result;
     result.status = done.status;

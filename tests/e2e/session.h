@@ -7,6 +7,7 @@
 #include "support/temp_dir.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -73,7 +74,8 @@ public:
     // as on a host command line, in `directory` (default: Tree()).
     RunResult Run(const std::string &script, const std::vector<std::string> &arguments,
                   const std::string &directory = std::string(),
-                  const std::vector<std::string> &environment = std::vector<std::string>()) const;
+                  const std::vector<std::string> &environment = std::vector<std::string>(),
+                  const std::function<void(long)> &whileRunning = nullptr) const;
 
     // Starts the program with `arguments`, lets it settle and gives the
     // window titled `title` as it then stands (found false when there is none).

@@ -1,6 +1,8 @@
 // Moving between drawers: double-clicks, "Parent", "History", relative start paths, the viewer and "Help".
 #include "session.h"
 
+#include "support/host_files.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -176,6 +178,37 @@ TEST(Navigation, ADoubleClickOnAFileRunsTheViewerAndLeavesItUnselected)
     Png before = session.Shot("before.png"), after = session.Shot("after.png");
     long px = w.InnerLeft() + w.InnerWidth() - 2;
     EXPECT_EQ(after.At(px, w.ListTop()), before.At(px, w.ListTop()));
+}
+
+TEST(Navigation, HostileNamesOpenTheirOwnFileAndRunNothingElse)
+{
+    Session session;
+    const std::string hostile = "a\"\ntouch INJECTED\n;";
+    session.MakeFile(hostile, "hostile\n");
+    WindowInfo w = session.WindowAtStart("Work:", {"Work:"});
+    ASSERT_TRUE(w.found);
+    RunResult run = session.Run("wait-idle\n" + DoubleClick(w.InnerLeft() + 20, w.RowY(0)) +
+                                    "wait-idle\ndump @/viewer.json\n",
+                                {"Work:"});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_FALSE(kvtest::HostExists(session.Tree() + "/INJECTED"));
+    EXPECT_FALSE(kvtest::HostExists(session.Tree() + "/a"));
+    bool shown = false;
+    for (const std::string &title : WindowTitles(session.Dump("viewer.json"))) {
+        WindowInfo viewer = FindWindow(session.Dump("viewer.json"), title);
+        if (!viewer.json["text"].array.empty() && viewer.json["text"][0].string == "hostile")
+            shown = true;
+    }
+    EXPECT_TRUE(shown);
+}
+
+TEST(Navigation, AStartDrawerWithAQuoteOrAnAsteriskInItsNameIsShown)
+{
+    Session session;
+    session.MakeDrawer("q\"x s*nx");
+    session.MakeFile("q\"x s*nx/inside", "1");
+    WindowInfo w = session.WindowAtStart("Work:q\"x s*nx", {"Work:q\"x s*nx"});
+    EXPECT_TRUE(w.found);
 }
 
 }  // namespace

@@ -30,21 +30,25 @@ TEST(BufferSettings, ListerZeroRestartsWithOneMbAndStoredSizesShowInWholeMb)
     MakeEntries(session, entries);
     ConfigRecord start;
     start.SetCopyBufferSize(1500000);
-    start.SetBitmapSize(70 * ConfigMegabyte);   // every line of the drawer fits the picture
     WriteConfig(session, start);
-    RunResult run = session.Run("wait-idle\ndump @/start.json\n" + OpenSettings("Buffer sizes", Buffers) +
+    // The picture of so many lines does not fit the "Bitmap": its requester follows the drawer.
+    const std::string bitmapRequest = "expect-window \"System Request\"\ndump @/bitmap.json\n"
+                                      "gadget \"System Request\" \"OK\"\nexpect-no-window \"System Request\"\n";
+    RunResult run = session.Run(bitmapRequest + "dump @/start.json\n" + OpenSettings("Buffer sizes", Buffers) +
                                     "dump @/open.json\n" + Retype(Buffers, BufferFieldId(1), "0") + Restart +
                                     "expect-window \"SYS:\"\ndump @/restarted.json\nmenu \"History\" \"Work:\"\n"
                                     "expect-window \"System Request\"\ndump @/short.json\n"
-                                    "gadget \"System Request\" \"OK\"\nexpect-no-window \"System Request\"\n" +
-                                    SaveSettings(true),
+                                    "gadget \"System Request\" \"OK\"\n" +
+                                    bitmapRequest + SaveSettings(true),
                                 {"Work:"});
     ASSERT_EQ(run.status, 0) << run.errors;
-    EXPECT_FALSE(FindWindow(session.Dump("start.json"), "System Request").found);   // 2 Mb hold them all
+    // 2 Mb hold them all: the only requester at start was the picture's.
+    EXPECT_EQ(RequesterText(session.Dump("bitmap.json")).rfind("To little memory for bitmap\n", 0), 0u);
+    EXPECT_TRUE(FindWindow(session.Dump("start.json"), "Work:").found);
 
     WindowInfo open = FindWindow(session.Dump("open.json"), Buffers);
     ASSERT_TRUE(open.found);
-    const long shown[5] = {1, 2, 1, 1, 70};   // 1,500,000 bytes show as 1
+    const long shown[5] = {1, 2, 1, 1, 12};   // 1,500,000 bytes show as 1
     for (long row = 0; row < 5; row++)
         EXPECT_EQ(ValueOf(open, BufferFieldId(row)), shown[row]) << row;
     EXPECT_EQ(PotOf(open, BufferSliderId(0)), 0xFFFF * 1 / 2096);

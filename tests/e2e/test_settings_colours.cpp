@@ -28,8 +28,9 @@ TEST(ColourSettings, SliderAndFieldFollowEachOtherAndTheSliderBoundsWhatIsTyped)
     run = session.Run(OpenSettings("Lister colors", ListerColours) + DragKnob(open, slider, pastTheEnd) +
                           "dump @/dragged.json\n" + Retype(ListerColours, field, "16") + "dump @/typed.json\n" +
                           Retype(ListerColours, field, "999") + "dump @/beyond.json\n" +
-                          Retype(ListerColours, field, "") + "dump @/emptied.json\n" +
-                          Finish(ListerColours, "Cancel"),
+                          Retype(ListerColours, field, "") + "dump @/emptied.json\n" + "close " +
+                          Quoted(ListerColours) + "\nexpect-no-window " + Quoted(ListerColours) + "\n" +
+                          SaveSettings(false),
                       {"Work:"});
     ASSERT_EQ(run.status, 0) << run.errors;
     WindowInfo dragged = FindWindow(session.Dump("dragged.json"), ListerColours);
@@ -46,6 +47,9 @@ TEST(ColourSettings, SliderAndFieldFollowEachOtherAndTheSliderBoundsWhatIsTyped)
     WindowInfo emptied = FindWindow(session.Dump("emptied.json"), ListerColours);
     EXPECT_EQ(ValueOf(emptied, field), 255);
     EXPECT_EQ(PotOf(emptied, slider), 0xFFFF);
+    // The close gadget is "Cancel": the record keeps its colours.
+    std::vector<uint8_t> saved = session.ReadFileBytes(ConfigPath(session));
+    EXPECT_EQ(saved, BytesOf(ConfigRecord())) << Differences(saved, BytesOf(ConfigRecord()));
 }
 
 TEST(ColourSettings, TestRecoloursTheWindowAloneCancelKeepsTheListerAndOkRecoloursIt)

@@ -63,6 +63,16 @@ TEST(SettingsRules, ListerLimitsBelow256BecomeTheSmallestWindowAndPlacesStayInFo
     EXPECT_EQ(config.HideStatusAndComment(), 0xFF);   // the check box shows the inverse
     EXPECT_EQ(config.NoCgxWpa(), 0xFF);
 
+    // A place off the screen is one the next start would not take.
+    values = ListerViewOf(config);
+    values.left = 5000;
+    values.top = 900;
+    values.leftLimit = 1024;
+    values.topLimit = 768;
+    StoreListerView(values, config);
+    EXPECT_EQ(config.ListerLeft(), 1023);
+    EXPECT_EQ(config.ListerTop(), 767);
+
     // Without its row (the BGRA build) "no cgx_wpa" keeps its byte.
     values = ListerViewOf(config);
     values.noCgxWpaShown = FALSE;
