@@ -28,4 +28,12 @@ ParentCut CutToParent(STRPTR path);
 // it does not fit.
 BOOL CopyPath(STRPTR to, ULONG size, CONST_STRPTR from);
 
+// Makes an empty or relative drawer path (one without a ":") the full path
+// of the drawer it names now, from the lock's own name, so that the lister,
+// its title, History and every command line it builds mean that drawer
+// whatever the current directory later is. A path that cannot be locked, or
+// whose full name does not fit `size`, stays as it is (reading it reports
+// the reason). TRUE when the path was changed.
+BOOL ResolveFullPath(STRPTR path, ULONG size);
+
 #endif /* CORE_DRAWER_PATHS_H */

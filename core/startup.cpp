@@ -254,6 +254,7 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
     // refused, and the lister starts in the current directory instead.
     if (pathResult == StartPathResult::TooLong)
         MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
+    (void)ResolveFullPath(startPath, ListerPathSize);
     UpdateHistory(lister.history, startPath);
     SetListerPath(lister.Header(), startPath);
     if (!ShowListerDrawer(lister)) {

@@ -83,10 +83,10 @@ TEST(Failures, AnOverlongStartPathIsRefusedAndTheCurrentDrawerShown)
 {
     Session session;
     RunResult run = session.Run("expect-window \"System Request\"\ngadget \"System Request\" \"OK\"\n"
-                                "expect-window \"\"\ndump @/after.json\n",
+                                "expect-window \"Work:\"\ndump @/after.json\n",
                                 {"Work:" + std::string(5000, 'a')});
     EXPECT_EQ(run.status, 0) << run.errors;
-    EXPECT_TRUE(FindWindow(session.Dump("after.json"), "").found);
+    EXPECT_TRUE(FindWindow(session.Dump("after.json"), "Work:").found);
 }
 
 TEST(Failures, ADrawerThatCannotBeReadIsReportedAndShownEmpty)
@@ -105,8 +105,9 @@ TEST(Failures, CtrlCSentToTheProgramEndsItAsQuitDoes)
 {
     Session session;
     std::string ready = session.Root() + "/ready.png";
-    RunResult run = session.Run("wait-idle\nscreenshot @/ready.png\nexpect-no-window \"Work:\" 30000\ndump @/after.json\n",
-                                {"Work:"}, std::string(), {}, [&](long pid) {
+    Script script;
+    script.WaitIdle().Screenshot("ready.png").ExpectNoWindow("Work:", 30000).Dump("after.json");
+    RunResult run = session.Run(script, {"Work:"}, std::string(), {}, [&](long pid) {
                                     for (int i = 0; i < 300 && !kvtest::HostExists(ready); i++)
                                         std::this_thread::sleep_for(std::chrono::milliseconds(50));
                                     kill(pid_t(pid), SIGINT);

@@ -121,16 +121,17 @@ TEST(Navigation, HistoryDropsTheOldestKeepsRevisitsAndMindsCase)
     EXPECT_EQ(picked.MenuTexts("History"), shown);
 }
 
-TEST(Navigation, ARelativeStartPathStaysValidAndItsParentComesFromTheLock)
+TEST(Navigation, ARelativeStartPathBecomesTheFullPathOfThatDrawer)
 {
     Session session;
     session.MakeDrawer("Docs/Old");
-    // "Docs" is relative to the start drawer (the volume Work:).
-    WindowInfo w = session.WindowAtStart("Docs", {"Docs"});
+    // "Docs" is relative to the start drawer (the volume Work:); the lister
+    // holds the full path, so Parent and every command line mean that drawer.
+    WindowInfo w = session.WindowAtStart("Work:Docs", {"Docs"});
     ASSERT_TRUE(w.found);
     RunResult run = session.Run("wait-idle\n" + DoubleClick(w.InnerLeft() + 20, w.RowY(0)) +
-                                    "expect-window \"Docs/Old\"\n"
-                                    "menu \"Project\" \"Parent\"\nexpect-window \"Docs\"\n"
+                                    "expect-window \"Work:Docs/Old\"\n"
+                                    "menu \"Project\" \"Parent\"\nexpect-window \"Work:Docs\"\n"
                                     "menu \"Project\" \"Parent\"\nexpect-window \"Work:\"\n"
                                     "dump @/parent.json\n",
                                 {"Docs"});
@@ -140,15 +141,15 @@ TEST(Navigation, ARelativeStartPathStaysValidAndItsParentComesFromTheLock)
     EXPECT_FALSE((*root.MenuItem("Project", "Parent"))["enabled"].boolean);
 }
 
-TEST(Navigation, EmptyStartPathShowsTheCurrentDrawer)
+TEST(Navigation, EmptyStartPathShowsTheCurrentDrawerByItsFullPath)
 {
     Session session;
     session.MakeDrawer("Inner");
     session.MakeFile("one", "1");
-    WindowInfo w = session.WindowAtStart("", {});
+    WindowInfo w = session.WindowAtStart("Work:", {});
     ASSERT_TRUE(w.found);
     RunResult run = session.Run("wait-idle\n" + DoubleClick(w.InnerLeft() + 20, w.RowY(0)) +
-                                    "expect-window \"Inner\"\n"
+                                    "expect-window \"Work:Inner\"\n"
                                     "menu \"Project\" \"Parent\"\nexpect-window \"Work:\"\n",
                                 {});
     EXPECT_EQ(run.status, 0) << run.errors;
