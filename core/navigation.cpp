@@ -76,8 +76,15 @@ BOOL ShowListerDrawer(Lister &lister)
     // the entries that were read.
     if (read.scanError != 0)
         FaultRequester(lister.Requests(), lister.Path(), read.scanError, FaultButtons::AbortOnly);
-    if (lister.layout.bitmapTooSmall)
-        MessageRequest(lister.Requests(), "To little memory for bitmap");
+    if (lister.layout.bitmapTooSmall) {
+        // Say how much is missing and where the limit is raised.
+        char shown[120];
+        std::snprintf(shown, sizeof shown,
+                      "%lu of %lu entries shown: \"Bitmap\" in \"Settings\" > \"Buffer sizes\" raises the limit",
+                      static_cast<unsigned long>(lister.layout.linesDrawn),
+                      static_cast<unsigned long>(lister.layout.lineCount));
+        MessageRequest(lister.Requests(), "To little memory for bitmap", shown);
+    }
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 // core/startup.cpp: Startup: a lister's resources acquired in their fixed order, its drawer shown, its loop run.
 #include "core.h"
 #include "lister_ops.h"
+#include "startup.h"
 
 #include "command_line.h"
 #include "drawer_paths.h"
@@ -112,6 +113,14 @@ void ReportConfigResets(Lister &lister, ULONG resets)
     MessageRequest(lister.Requests(), first, names);
 }
 
+}  // namespace
+
+BufferSetLengths ListerBufferLengths(const Lister &lister)
+{
+    return ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth), ULONG(lister.metrics.BordersX()),
+                                   lister.metrics.ySize, lister.metrics.statusHeight);
+}
+
 // Step 16 after a successful allocation: the buffers' first contents.
 BOOL PrepareBuffers(Lister &lister)
 {
@@ -153,6 +162,8 @@ void PrepareDialogs(Lister &lister)
     toolkit.borderTop = lister.metrics.borderTop;
     toolkit.borderLeft = lister.metrics.borderLeft;
 }
+
+namespace {
 
 // Steps 1 to 19. FALSE when the lister cannot start; the reason has been
 // shown where there was a way to show it.
@@ -205,10 +216,7 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
     ApplySettings(lister);
     lister.dateWidth = MeasureDateWidth(lister.dates);
     // 15–16
-    BufferSetLengths lengths = ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth),
-                                                       ULONG(lister.metrics.BordersX()), lister.metrics.ySize,
-                                                       lister.metrics.statusHeight);
-    if (!AllocBufferSet(lister.buffers, lengths) || !PrepareBuffers(lister)) {
+    if (!AllocBufferSet(lister.buffers, ListerBufferLengths(lister)) || !PrepareBuffers(lister)) {
         ShowFatalMessage(lister.variant->errorConsoleName, lister.variant->startFailureText);
         return FALSE;
     }

@@ -63,9 +63,12 @@ TEST(MenuStrip, OnlyCommandsThatExistAreEnabled)
         EXPECT_TRUE(Enabled(strip.ItemOf(command))) << int(command);
     for (MenuCommand command : {MenuCommand::OpenWith, MenuCommand::Copy, MenuCommand::Delete, MenuCommand::NewDrawer,
                                 MenuCommand::Rename, MenuCommand::Information, MenuCommand::Version,
-                                MenuCommand::Search, MenuCommand::Execute, MenuCommand::SettingsListerColors,
-                                MenuCommand::SettingsCopy, MenuCommand::SettingsUserMenus})
+                                MenuCommand::Search, MenuCommand::Execute, MenuCommand::SettingsUserMenus})
         EXPECT_FALSE(Enabled(strip.ItemOf(command))) << int(command);
+    for (MenuCommand command : {MenuCommand::SettingsListerColors, MenuCommand::SettingsWindowsColors,
+                                MenuCommand::SettingsBufferSizes, MenuCommand::SettingsDateFormats,
+                                MenuCommand::SettingsListerView, MenuCommand::SettingsCopy})
+        EXPECT_TRUE(Enabled(strip.ItemOf(command))) << int(command);
     EXPECT_EQ(Enabled(strip.ItemOf(MenuCommand::Open)), bool(MenuCommandBuilt(MenuCommand::Open)));
     EXPECT_TRUE(Enabled(&strip.projectItems[SettingsItem]));
 
