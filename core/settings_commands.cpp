@@ -11,19 +11,6 @@ namespace {
 
 using SettingsWindow = SettingsOutcome (*)(const SettingsContext &, ConfigRecord &);
 
-// Allocates or frees the DirectBitMap so that it exists exactly when
-// "no cgx_wpa" is on.
-void SyncDirectBitMap(Lister &lister)
-{
-    BOOL wanted = lister.config.NoCgxWpa() != 0;
-    if (wanted && lister.direct.bitmap == nullptr)
-        AllocDirectBitMap(lister.direct, ULONG(lister.metrics.screenWidth - lister.metrics.BordersX()),
-                          ULONG(lister.metrics.screenHeight - lister.metrics.BordersY()),
-                          lister.screen->RastPort.BitMap);
-    else if (!wanted && lister.direct.bitmap != nullptr)
-        FreeDirectBitMap(lister.direct);
-}
-
 void Apply(Lister &lister, ULONG effects, const ConfigRecord &previous)
 {
     const ConfigRecord &config = lister.config;
@@ -66,6 +53,19 @@ void RunSettingsWindow(Lister &lister, SettingsWindow window)
 }
 
 }  // namespace
+
+void SyncDirectBitMap(Lister &lister)
+{
+    BOOL wanted = lister.config.NoCgxWpa() != 0;
+    // Without the screen-compatible bitmap the lister presents through
+    // WritePixelArray: slower, never wrong, so a failed allocation is no error.
+    if (wanted && lister.direct.bitmap == nullptr)
+        (void)AllocDirectBitMap(lister.direct, ULONG(lister.metrics.screenWidth - lister.metrics.BordersX()),
+                                ULONG(lister.metrics.screenHeight - lister.metrics.BordersY()),
+                                lister.screen->RastPort.BitMap);
+    else if (!wanted && lister.direct.bitmap != nullptr)
+        FreeDirectBitMap(lister.direct);
+}
 
 void ShowListerColorsSettings(Lister &lister)
 {

@@ -11,4 +11,8 @@ void ShowDateFormatSettings(Lister &lister);
 void ShowListerViewSettings(Lister &lister);
 void ShowCopySettings(Lister &lister);
 
+// Allocates or frees the DirectBitMap so that it exists exactly when
+// "no cgx_wpa:" is on (at start-up and after "Lister view settings").
+void SyncDirectBitMap(Lister &lister);
+
 #endif /* CORE_SETTINGS_COMMANDS_H */

@@ -1,6 +1,7 @@
 // core/startup.cpp: Startup: a lister's resources acquired in their fixed order, its drawer shown, its loop run.
 #include "core.h"
 #include "lister_ops.h"
+#include "settings_commands.h"
 #include "startup.h"
 
 #include "command_line.h"
@@ -92,12 +93,7 @@ void ApplySettings(Lister &lister)
     SetDateRequestFormat(lister.dates, lister.config.DateFormat(), lister.config.DayNameSubstitution());
     SetSortCheck(lister.menus, lister.config.SortOrder());
     lister.dialogs.geometry = DialogGeometryFromRecord(lister.config);
-    // Without the screen-compatible bitmap the lister presents through
-    // WritePixelArray: slower, never wrong.
-    if (lister.config.NoCgxWpa() != 0)
-        (void)AllocDirectBitMap(lister.direct, ULONG(lister.metrics.screenWidth - lister.metrics.BordersX()),
-                          ULONG(lister.metrics.screenHeight - lister.metrics.BordersY()),
-                          lister.screen->RastPort.BitMap);
+    SyncDirectBitMap(lister);
 }
 
 // A record that another program or a damaged file filled with values no
