@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "file_commands_run.h"
 #include "lister_ops.h"
+#include "settings_commands.h"
 
 #include <iterator>
 
@@ -19,6 +20,12 @@ const CommandRow CommandRows[] = {
     {MenuCommand::Parent, [](Lister &l, const MenuPick &) { Run(GoToParent, l); }},
     {MenuCommand::Refresh, [](Lister &l, const MenuPick &) { Run(RefreshDrawer, l); }},
     {MenuCommand::SetDestination, [](Lister &l, const MenuPick &) { Run(SetDestinationRequester, l); }},
+    {MenuCommand::SettingsListerColors, [](Lister &l, const MenuPick &) { Run(ShowListerColorsSettings, l); }},
+    {MenuCommand::SettingsWindowsColors, [](Lister &l, const MenuPick &) { Run(ShowWindowsColorsSettings, l); }},
+    {MenuCommand::SettingsBufferSizes, [](Lister &l, const MenuPick &) { Run(ShowBufferSizesSettings, l); }},
+    {MenuCommand::SettingsDateFormats, [](Lister &l, const MenuPick &) { Run(ShowDateFormatSettings, l); }},
+    {MenuCommand::SettingsListerView, [](Lister &l, const MenuPick &) { Run(ShowListerViewSettings, l); }},
+    {MenuCommand::SettingsCopy, [](Lister &l, const MenuPick &) { Run(ShowCopySettings, l); }},
     {MenuCommand::SaveSettings, [](Lister &l, const MenuPick &) { Run(SaveSettings, l); }},
     {MenuCommand::Help, [](Lister &l, const MenuPick &) { Run(ShowHelp, l); }},
     {MenuCommand::About, [](Lister &l, const MenuPick &) { Run(ShowAbout, l); }},

@@ -1,6 +1,8 @@
 // core/startup.cpp: Startup: a lister's resources acquired in their fixed order, its drawer shown, its loop run.
 #include "core.h"
 #include "lister_ops.h"
+#include "settings_commands.h"
+#include "startup.h"
 
 #include "command_line.h"
 #include "drawer_paths.h"
@@ -91,10 +93,7 @@ void ApplySettings(Lister &lister)
     SetDateRequestFormat(lister.dates, lister.config.DateFormat(), lister.config.DayNameSubstitution());
     SetSortCheck(lister.menus, lister.config.SortOrder());
     lister.dialogs.geometry = DialogGeometryFromRecord(lister.config);
-    if (lister.config.NoCgxWpa() != 0)
-        AllocDirectBitMap(lister.direct, ULONG(lister.metrics.screenWidth - lister.metrics.BordersX()),
-                          ULONG(lister.metrics.screenHeight - lister.metrics.BordersY()),
-                          lister.screen->RastPort.BitMap);
+    SyncDirectBitMap(lister);
 }
 
 // A record that another program or a damaged file filled with values no
@@ -108,6 +107,14 @@ void ReportConfigResets(Lister &lister, ULONG resets)
     char first[160];
     std::snprintf(first, sizeof first, "%s: settings out of range, defaults used:", lister.variant->configFileName);
     MessageRequest(lister.Requests(), first, names);
+}
+
+}  // namespace
+
+BufferSetLengths ListerBufferLengths(const Lister &lister)
+{
+    return ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth), ULONG(lister.metrics.BordersX()),
+                                   lister.metrics.ySize, lister.metrics.statusHeight);
 }
 
 // Step 16 after a successful allocation: the buffers' first contents.
@@ -151,6 +158,8 @@ void PrepareDialogs(Lister &lister)
     toolkit.borderTop = lister.metrics.borderTop;
     toolkit.borderLeft = lister.metrics.borderLeft;
 }
+
+namespace {
 
 // Steps 1 to 19. FALSE when the lister cannot start; the reason has been
 // shown where there was a way to show it.
@@ -203,10 +212,7 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
     ApplySettings(lister);
     lister.dateWidth = MeasureDateWidth(lister.dates);
     // 15–16
-    BufferSetLengths lengths = ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth),
-                                                       ULONG(lister.metrics.BordersX()), lister.metrics.ySize,
-                                                       lister.metrics.statusHeight);
-    if (!AllocBufferSet(lister.buffers, lengths) || !PrepareBuffers(lister)) {
+    if (!AllocBufferSet(lister.buffers, ListerBufferLengths(lister)) || !PrepareBuffers(lister)) {
         ShowFatalMessage(lister.variant->errorConsoleName, lister.variant->startFailureText);
         return FALSE;
     }
@@ -248,7 +254,7 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
         MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
     (void)ResolveFullPath(startPath, ListerPathSize);
     UpdateHistory(lister.history, startPath);
-    SetListerPath(lister.Header(), startPath);
+    (void)SetListerPath(lister.Header(), startPath);   // the buffers are the same size
     if (!ShowListerDrawer(lister)) {
         CannotStart(lister, "its window");
         Shutdown(lister);

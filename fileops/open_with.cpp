@@ -60,6 +60,7 @@ void OpenWithSelection(SelectionWalk &walk, CommandControl &control, STRPTR buff
         }
         LONG error;
         control.CommandRunning(file);
+        // What the program makes of the entry is its own business.
         (void)RunCommandLine(buffer, CommandTags::OpenWith, error);
         control.CommandEnded();
         buffer[prefix] = '\0';

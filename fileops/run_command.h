@@ -30,6 +30,6 @@ enum class CommandTags : UBYTE { Execute, OpenWith };
 // command could not be started; otherwise the command's return code).
 // `error` is the IoErr code taken right after the call (0 when the command
 // left none), for the requester that reports a failure.
-LONG RunCommandLine(CONST_STRPTR line, CommandTags tags, LONG &error);
+[[nodiscard]] LONG RunCommandLine(CONST_STRPTR line, CommandTags tags, LONG &error);
 
 #endif /* FILEOPS_RUN_COMMAND_H */

@@ -22,7 +22,7 @@ enum class VersionOutcome : UBYTE {
 // result points at it or at NoVersionText, for every outcome. `error` is
 // the code of a failed Lock or Examine (0 otherwise). Everything taken is
 // given back before it returns.
-VersionOutcome FindVersion(CONST_STRPTR name, UBYTE *buffer, ULONG size, STRPTR text, CONST_STRPTR &result,
+[[nodiscard]] VersionOutcome FindVersion(CONST_STRPTR name, UBYTE *buffer, ULONG size, STRPTR text, CONST_STRPTR &result,
                            LONG &error);
 
 class VersionControl : public OperationControl {

@@ -34,9 +34,9 @@ struct ExecuteDialog {
 // ExecuteDialogFieldSize are used), which takes the keys at once; an open
 // one draws the new line and keeps its field. The texts must live while
 // the dialog is open.
-ExecuteDialogAnswer AskExecuteDialog(DialogToolkit &toolkit, ExecuteDialog &state, CONST_STRPTR title,
-                                     CONST_STRPTR prompt, CONST_STRPTR name, ULONG nameColour, STRPTR field,
-                                     ULONG size);
+[[nodiscard]] ExecuteDialogAnswer AskExecuteDialog(DialogToolkit &toolkit, ExecuteDialog &state, CONST_STRPTR title,
+                                                   CONST_STRPTR prompt, CONST_STRPTR name, ULONG nameColour,
+                                                   STRPTR field, ULONG size);
 
 // Closes the dialog if it is open (CloseDialog).
 void CloseExecuteDialog(DialogToolkit &toolkit, ExecuteDialog &state);
@@ -46,6 +46,7 @@ void CloseExecuteDialog(DialogToolkit &toolkit, ExecuteDialog &state);
 // typed text in `text` (`size` bytes, at most 1023 characters); FALSE, with
 // `text` empty, for "Cancel", the close gadget, or a window that cannot
 // open. Nothing is run either way.
-BOOL AskCommandArguments(DialogToolkit &toolkit, CONST_STRPTR title, CONST_STRPTR prompt, STRPTR text, ULONG size);
+[[nodiscard]] BOOL AskCommandArguments(DialogToolkit &toolkit, CONST_STRPTR title, CONST_STRPTR prompt, STRPTR text,
+                                       ULONG size);
 
 #endif /* UI_EXECUTE_DIALOG_H */

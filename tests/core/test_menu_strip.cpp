@@ -63,9 +63,12 @@ TEST(MenuStrip, OnlyCommandsThatExistAreEnabled)
                                 MenuCommand::Version, MenuCommand::Execute})
         EXPECT_TRUE(Enabled(strip.ItemOf(command))) << int(command);
     for (MenuCommand command : {MenuCommand::Copy, MenuCommand::Delete, MenuCommand::NewDrawer,
-                                MenuCommand::Rename, MenuCommand::Search, MenuCommand::SettingsListerColors,
-                                MenuCommand::SettingsCopy, MenuCommand::SettingsUserMenus})
+                                MenuCommand::Rename, MenuCommand::Search, MenuCommand::SettingsUserMenus})
         EXPECT_FALSE(Enabled(strip.ItemOf(command))) << int(command);
+    for (MenuCommand command : {MenuCommand::SettingsListerColors, MenuCommand::SettingsWindowsColors,
+                                MenuCommand::SettingsBufferSizes, MenuCommand::SettingsDateFormats,
+                                MenuCommand::SettingsListerView, MenuCommand::SettingsCopy})
+        EXPECT_TRUE(Enabled(strip.ItemOf(command))) << int(command);
     EXPECT_EQ(Enabled(strip.ItemOf(MenuCommand::Open)), bool(MenuCommandBuilt(MenuCommand::Open)));
     EXPECT_TRUE(Enabled(&strip.projectItems[SettingsItem]));
 
