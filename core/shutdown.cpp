@@ -1,6 +1,7 @@
 // core/shutdown.cpp: Shutdown: everything a lister holds released in its fixed order.
 #include "core.h"
 #include "lister_ops.h"
+#include "rendering.h"
 
 #include <proto/asl.h>
 #include <proto/dos.h>
@@ -14,6 +15,7 @@ void Shutdown(Lister &lister)
     CloseListerWindow(lister);
     // 4–5
     FreeDirectBitMap(lister.direct);
+    DetachListerCanvas(lister);
     DisposeScrollGadgets(lister.gadgets);
     // 6–7, the other way round: the drawer's lock is the current directory,
     // so the start directory becomes current again before it is released.

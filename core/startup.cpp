@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "drawer_paths.h"
 #include "error_console.h"
+#include "rendering.h"
 
 #include <dos/dosextens.h>
 #include <graphics/view.h>
@@ -113,8 +114,12 @@ void ReportConfigResets(Lister &lister, ULONG resets)
 
 BufferSetLengths ListerBufferLengths(const Lister &lister)
 {
-    return ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth), ULONG(lister.metrics.BordersX()),
-                                   lister.metrics.ySize, lister.metrics.statusHeight);
+    BufferSetLengths lengths = ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth),
+                                                       ULONG(lister.metrics.BordersX()), lister.metrics.ySize,
+                                                       lister.metrics.statusHeight);
+    if (!lister.HasBitmapBuffer())
+        lengths.count = BufferSetCount - 1;
+    return lengths;
 }
 
 // Step 16 after a successful allocation: the buffers' first contents.
@@ -139,6 +144,7 @@ BOOL PrepareBuffers(Lister &lister)
     ULONG canvasRows = DialogCanvasRows(lister.metrics.ySize);
     lister.dialogs.canvas = RenderTarget{buffers.Bytes(BufferDialogCanvas), stripWidth * PixelBytes, stripWidth,
                                          canvasRows};
+    AttachBitmapBuffer(lister);
     LoadUserMenus(lister);
     return TRUE;
 }
@@ -193,6 +199,7 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         return FALSE;
     }
     ObtainPens(lister);
+    ChooseListerCanvas(lister);
     if (!BuildGlyphSet(lister.glyphs, lister.font))
         return FALSE;   // ends without a message, before any window
     // 11: the screen stays locked until Shutdown: our windows live on it.
@@ -205,9 +212,11 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         FaultText(loadError, reason);
         MessageRequest(lister.Requests(), lister.variant->configFileName, reason);
     } else if (loaded == LoadSettingsResult::Loaded) {
-        ReportConfigResets(lister, CheckConfigRecord(lister.config, ULONG(lister.metrics.screenWidth),
-                                                     ULONG(lister.metrics.screenHeight)));
+        ULONG resets = CheckConfigRecord(lister.config, ULONG(lister.metrics.screenWidth),
+                                         ULONG(lister.metrics.screenHeight));
+        ReportConfigResets(lister, ReportedConfigResets(lister, resets));
     }
+    StoreStatusLineSize(lister, ListerBufferLengths(lister));
     BuildListerMenus(lister.menus);
     ApplySettings(lister);
     lister.dateWidth = MeasureDateWidth(lister.dates);
@@ -227,7 +236,7 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         CannotStart(lister, "its scroll gadgets");
         return FALSE;
     }
-    BuildGradient(lister.listerGradient, lister.config.ListerGradientBegin(), lister.config.ListerGradientEnd());
+    BuildListerGradient(lister);
     return TRUE;
 }
 

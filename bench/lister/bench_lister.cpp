@@ -8,6 +8,7 @@
 //   LayoutLister (gradient, status line, every line drawn) against memset of
 //   the same RenderBitmap bytes (aim: 4 ×).
 // The runner prints the ratios at the end.
+#include <lister/buffer_canvas.h>
 #include <lister/date_format.h>
 #include <lister/glyph_engine.h>
 #include <lister/gradient.h>
@@ -183,8 +184,8 @@ struct LayoutScene {
         bytes = size_t(layout.width) * layout.height * 4;
         bitmap.reset(new UBYTE[bytes]);
         std::memset(bitmap.get(), 0, bytes);
-        drawing.bitmap = bitmap.get();
-        drawing.bitmapSize = ULONG(bytes);
+        canvas.Attach(bitmap.get(), ULONG(bytes));
+        drawing.canvas = &canvas;
         strip.assign(1000 * 4 * 15, 0);
         drawing.statusStrip = RenderTarget{strip.data(), 4000, 1000, 15};
     }
@@ -196,6 +197,7 @@ struct LayoutScene {
     GradientTable listerGradient, windowGradient;
     DateRequest dates;
     ListerDrawing drawing;
+    BufferCanvas canvas;
     std::unique_ptr<UBYTE[]> bitmap;
     std::vector<UBYTE> strip;
     size_t bytes = 0;
