@@ -45,6 +45,9 @@ void PresentStatusStrip(struct RastPort *rp, const ListerGeometry &geometry, con
 void PresentLister(struct RastPort *rp, const ListerGeometry &geometry, const RenderTarget &statusStrip,
                    const RenderTarget &bitmap, const ListerView &view, const DirectBitMap *direct);
 
+// The two calls below take a picture in 0, red, green, blue (a
+// BufferCanvas's); a lister presents through its ListerCanvas, whichever it has.
+
 // Copies only the visible list: the bitmap from (ScrollLeft, ScrollTop),
 // inner width × V, to the window below the status line. Without a
 // DirectBitMap through WritePixelArray (RECTFMT_ARGB); with one, its pixels
