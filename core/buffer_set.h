@@ -70,7 +70,7 @@ struct BufferSet {
 
 // Allocates all thirteen entries with one AllocEntry, or none. FALSE (the
 // set stays empty) when memory is short; IoErr is not involved.
-BOOL AllocBufferSet(BufferSet &set, const BufferSetLengths &lengths);
+[[nodiscard]] BOOL AllocBufferSet(BufferSet &set, const BufferSetLengths &lengths);
 
 // Releases the set with one FreeEntry; an empty set is ignored.
 void FreeBufferSet(BufferSet &set);

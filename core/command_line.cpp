@@ -14,15 +14,40 @@ StartPathResult StartDrawerFromArguments(CONST_STRPTR arguments, ULONG length, S
     ULONG count = length;
     if (count > 0 && from[count - 1] == '\n')
         count--;
-    if (count > 0 && from[0] == '"') {
+    bool quoted = count > 0 && from[0] == '"';
+    if (quoted) {
         from++;
         count--;
         if (count > 0 && from[count - 1] == '"')
             count--;
     }
-    if (count >= size)
-        return StartPathResult::TooLong;
-    std::memcpy(path, from, count);
-    path[count] = '\0';
+    if (!quoted) {
+        if (count >= size)
+            return StartPathResult::TooLong;
+        std::memcpy(path, from, count);
+        path[count] = '\0';
+        return StartPathResult::Taken;
+    }
+    // Inside quotes the shell's escapes stand for the characters a name
+    // may hold that would end the word or the line.
+    ULONG out = 0;
+    for (ULONG i = 0; i < count; i++) {
+        char c = from[i];
+        if (c == '*' && i + 1 < count) {
+            char next = from[i + 1];
+            char decoded = next == '"' ? '"' : next == '*' ? '*' : (next == 'N' || next == 'n') ? '\n'
+                         : (next == 'E' || next == 'e') ? '\x1B' : 0;
+            if (decoded != 0) {
+                c = decoded;
+                i++;
+            }
+        }
+        if (out + 1 >= size) {
+            path[0] = '\0';
+            return StartPathResult::TooLong;
+        }
+        path[out++] = c;
+    }
+    path[out] = '\0';
     return StartPathResult::Taken;
 }

@@ -12,7 +12,10 @@ enum class StartPathResult {
 // The argument string arrives as the shell passes it, ending in a newline
 // (GetArgStr()). A string that starts with a double quote has the quote
 // skipped and the closing quote and newline dropped; otherwise only the
-// newline is dropped. What remains is the start drawer, copied into `path`
+// newline is dropped. Inside the quotes the shell's escapes are decoded
+// ("*\"" a double quote, "**" an asterisk, "*N" a line feed, "*E" an escape
+// character), so any drawer name can be given. What remains is the start
+// drawer, copied into `path`
 // (`size` bytes, NUL included). A string without its newline loses nothing
 // else, and a quoted one without its closing quote keeps its last
 // character: only the characters the rule names are ever removed.

@@ -1,6 +1,9 @@
 // core/drawer_paths.cpp: appending to and cutting drawer paths within their buffers.
 #include "drawer_paths.h"
 
+#include <lister/entry_buffer.h>
+#include <proto/dos.h>
+
 #include <cstring>
 
 BOOL PathIsRoot(CONST_STRPTR path)
@@ -47,4 +50,19 @@ BOOL CopyPath(STRPTR to, ULONG size, CONST_STRPTR from)
         return FALSE;
     std::memmove(to, from, length + 1);
     return TRUE;
+}
+
+BOOL ResolveFullPath(STRPTR path, ULONG size)
+{
+    if (std::strchr(path, ':') != nullptr)
+        return FALSE;
+    BPTR lock = Lock(path, SHARED_LOCK);
+    if (lock == 0)
+        return FALSE;
+    char full[ListerPathSize];
+    BOOL named = NameFromLock(lock, full, sizeof full);
+    UnLock(lock);
+    if (!named)
+        return FALSE;
+    return CopyPath(path, size, full);
 }

@@ -11,7 +11,7 @@ BOOL PathIsRoot(CONST_STRPTR path);
 // unless the path ends in ":" or is empty (the current directory, whose
 // drawers are named by their names alone). FALSE, with the path unchanged,
 // when the result would not fit.
-BOOL AppendDrawerName(STRPTR path, ULONG size, CONST_STRPTR name);
+[[nodiscard]] BOOL AppendDrawerName(STRPTR path, ULONG size, CONST_STRPTR name);
 
 enum class ParentCut {
     AtSlash,       // "Work:Audio/Music" → "Work:Audio"
@@ -26,6 +26,14 @@ ParentCut CutToParent(STRPTR path);
 
 // Copies `from` into `to` (`size` bytes). FALSE, with `to` unchanged, when
 // it does not fit.
-BOOL CopyPath(STRPTR to, ULONG size, CONST_STRPTR from);
+[[nodiscard]] BOOL CopyPath(STRPTR to, ULONG size, CONST_STRPTR from);
+
+// Makes an empty or relative drawer path (one without a ":") the full path
+// of the drawer it names now, from the lock's own name, so that the lister,
+// its title, History and every command line it builds mean that drawer
+// whatever the current directory later is. A path that cannot be locked, or
+// whose full name does not fit `size`, stays as it is (reading it reports
+// the reason). TRUE when the path was changed.
+BOOL ResolveFullPath(STRPTR path, ULONG size);
 
 #endif /* CORE_DRAWER_PATHS_H */

@@ -11,7 +11,7 @@
 // on the first opening, only updated later), attaches it to SharedPort with
 // the IDCMP flags 0x36A and sets the menu strip. FALSE when the window
 // cannot be opened.
-BOOL OpenListerWindow(Lister &lister);
+[[nodiscard]] BOOL OpenListerWindow(Lister &lister);
 
 // Removes the menu strip, answers every waiting message, detaches the window
 // from SharedPort and closes it. Nothing happens when no window is open.
@@ -36,7 +36,7 @@ void UpdateHorizontalScroller(Lister &lister);
 // the size the list needs and presents it; then tells the user about entries
 // or lines that did not fit their buffers. FALSE when the window could not
 // be opened (the lister then quits).
-BOOL ShowListerDrawer(Lister &lister);
+[[nodiscard]] BOOL ShowListerDrawer(Lister &lister);
 
 // GoToDrawer: shows the drawer `path` (the HistoryList records it).
 // A path longer than the path buffer is refused with a requester and the
@@ -49,6 +49,10 @@ void GoToParent(Lister &lister);
 void EnterDrawer(Lister &lister, CONST_STRPTR name);
 void OpenDrawerRequester(Lister &lister);
 void SetDestinationRequester(Lister &lister);
+
+// Makes the start directory current again and releases the drawer's lock
+// (at quit, and before "Restart" frees the EntryBuffer that keeps it).
+void ReleaseDrawerLock(Lister &lister);
 
 // Lays the current entries out and draws them again (after a sort change).
 void RedrawEntries(Lister &lister);

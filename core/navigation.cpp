@@ -76,8 +76,15 @@ BOOL ShowListerDrawer(Lister &lister)
     // the entries that were read.
     if (read.scanError != 0)
         FaultRequester(lister.Requests(), lister.Path(), read.scanError, FaultButtons::AbortOnly);
-    if (lister.layout.bitmapTooSmall)
-        MessageRequest(lister.Requests(), "To little memory for bitmap");
+    if (lister.layout.bitmapTooSmall) {
+        // Say how much is missing and where the limit is raised.
+        char shown[120];
+        std::snprintf(shown, sizeof shown,
+                      "%lu of %lu entries shown: \"Bitmap\" in \"Settings\" > \"Buffer sizes\" raises the limit",
+                      static_cast<unsigned long>(lister.layout.linesDrawn),
+                      static_cast<unsigned long>(lister.layout.lineCount));
+        MessageRequest(lister.Requests(), "To little memory for bitmap", shown);
+    }
     return TRUE;
 }
 
@@ -89,8 +96,9 @@ void GoToDrawer(Lister &lister, CONST_STRPTR path)
     }
     LeaveDrawer(lister);
     UpdateHistory(lister.history, path);
+    // The length was checked above: the path always fits.
     if (path != lister.Path())
-        SetListerPath(lister.Header(), path);
+        (void)SetListerPath(lister.Header(), path);
     if (!ShowListerDrawer(lister))
         lister.quit = TRUE;
 }

@@ -1,11 +1,12 @@
 // core/startup.cpp: Startup: a lister's resources acquired in their fixed order, its drawer shown, its loop run.
 #include "core.h"
 #include "lister_ops.h"
+#include "settings_commands.h"
+#include "startup.h"
 
 #include "command_line.h"
 #include "drawer_paths.h"
 #include "error_console.h"
-#include <ui/requester.h>
 
 #include <dos/dosextens.h>
 #include <graphics/view.h>
@@ -15,7 +16,10 @@
 #include <proto/exec.h>
 #include <proto/graphics.h>
 #include <proto/intuition.h>
+#include <settings/config_check.h>
+#include <ui/requester.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -89,10 +93,28 @@ void ApplySettings(Lister &lister)
     SetDateRequestFormat(lister.dates, lister.config.DateFormat(), lister.config.DayNameSubstitution());
     SetSortCheck(lister.menus, lister.config.SortOrder());
     lister.dialogs.geometry = DialogGeometryFromRecord(lister.config);
-    if (lister.config.NoCgxWpa() != 0)
-        AllocDirectBitMap(lister.direct, ULONG(lister.metrics.screenWidth - lister.metrics.BordersX()),
-                          ULONG(lister.metrics.screenHeight - lister.metrics.BordersY()),
-                          lister.screen->RastPort.BitMap);
+    SyncDirectBitMap(lister);
+}
+
+// A record that another program or a damaged file filled with values no
+// settings window allows has had them replaced by defaults: say so once.
+void ReportConfigResets(Lister &lister, ULONG resets)
+{
+    if (resets == 0)
+        return;
+    char names[160];
+    DescribeConfigResets(resets, names, sizeof names);
+    char first[160];
+    std::snprintf(first, sizeof first, "%s: settings out of range, defaults used:", lister.variant->configFileName);
+    MessageRequest(lister.Requests(), first, names);
+}
+
+}  // namespace
+
+BufferSetLengths ListerBufferLengths(const Lister &lister)
+{
+    return ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth), ULONG(lister.metrics.BordersX()),
+                                   lister.metrics.ySize, lister.metrics.statusHeight);
 }
 
 // Step 16 after a successful allocation: the buffers' first contents.
@@ -137,6 +159,8 @@ void PrepareDialogs(Lister &lister)
     toolkit.borderLeft = lister.metrics.borderLeft;
 }
 
+namespace {
+
 // Steps 1 to 19. FALSE when the lister cannot start; the reason has been
 // shown where there was a way to show it.
 BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPath, StartPathResult &pathResult)
@@ -174,15 +198,21 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
     // 11: the screen stays locked until Shutdown: our windows live on it.
     lister.consoleHandle = Open("CONSOLE:", MODE_NEWFILE);
     // 12–14
-    LoadSettings(lister.config, lister.variant->configFileName);
+    LoadSettingsResult loaded = LoadSettings(lister.config, lister.variant->configFileName);
+    LONG loadError = IoErr();
+    if (loaded == LoadSettingsResult::Unreadable) {
+        char reason[FaultTextSize];
+        FaultText(loadError, reason);
+        MessageRequest(lister.Requests(), lister.variant->configFileName, reason);
+    } else if (loaded == LoadSettingsResult::Loaded) {
+        ReportConfigResets(lister, CheckConfigRecord(lister.config, ULONG(lister.metrics.screenWidth),
+                                                     ULONG(lister.metrics.screenHeight)));
+    }
     BuildListerMenus(lister.menus);
     ApplySettings(lister);
     lister.dateWidth = MeasureDateWidth(lister.dates);
     // 15–16
-    BufferSetLengths lengths = ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth),
-                                                       ULONG(lister.metrics.BordersX()), lister.metrics.ySize,
-                                                       lister.metrics.statusHeight);
-    if (!AllocBufferSet(lister.buffers, lengths) || !PrepareBuffers(lister)) {
+    if (!AllocBufferSet(lister.buffers, ListerBufferLengths(lister)) || !PrepareBuffers(lister)) {
         ShowFatalMessage(lister.variant->errorConsoleName, lister.variant->startFailureText);
         return FALSE;
     }
@@ -222,8 +252,9 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
     // refused, and the lister starts in the current directory instead.
     if (pathResult == StartPathResult::TooLong)
         MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
+    (void)ResolveFullPath(startPath, ListerPathSize);
     UpdateHistory(lister.history, startPath);
-    SetListerPath(lister.Header(), startPath);
+    (void)SetListerPath(lister.Header(), startPath);   // the buffers are the same size
     if (!ShowListerDrawer(lister)) {
         CannotStart(lister, "its window");
         Shutdown(lister);

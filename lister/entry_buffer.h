@@ -46,7 +46,10 @@ struct ListerEntry {
     char name[ListerNameSize];       // fib_FileName, NUL-terminated
     char comment[ListerCommentSize]; // fib_Comment, NUL-terminated
 
-    bool IsDrawer() const { return type >= 0; }
+    // A link whose object is gone (or that loops) is ST_SOFTLINK: nothing to
+    // go into, so it lists and counts as a file. Links to drawers that are
+    // there (ST_LINKDIR) list as drawers.
+    bool IsDrawer() const { return type >= 0 && type != ST_SOFTLINK; }
     UQUAD Size() const { return (UQUAD(sizeHigh) << 32) | sizeLow; }
     void SetSize(UQUAD size)
     {
@@ -152,10 +155,10 @@ struct EntryBuffer {
 // (no lock, empty path, counts and widths 0) and writes the terminator slot,
 // so an empty display order exists before the first ReadDrawer. Returns
 // FALSE when the block is too small to be an EntryBuffer.
-BOOL InitEntryBuffer(const EntryBuffer &buffer);
+[[nodiscard]] BOOL InitEntryBuffer(const EntryBuffer &buffer);
 
 // Sets the lister's path (bounded by the 4088-byte path buffer) and its end
 // position. Returns FALSE, leaving the path as it was, when it does not fit.
-BOOL SetListerPath(ListerHeader &header, CONST_STRPTR path);
+[[nodiscard]] BOOL SetListerPath(ListerHeader &header, CONST_STRPTR path);
 
 #endif /* LISTER_ENTRY_BUFFER_H */

@@ -10,7 +10,7 @@ namespace {
 
 // How much of the picture LayoutLister paints before drawing the lines on
 // it: well inside a second-level cache.
-constexpr ULONG kLayoutSliceBytes = 256 * 1024;
+constexpr ULONG LayoutSliceBytes = 256 * 1024;
 
 }  // namespace
 
@@ -61,7 +61,7 @@ ListerLayout LayoutLister(const ListerDrawing &drawing, const EntryBuffer &entri
     // The gradient, then the lines on it, a slice at a time: each slice is
     // still in the cache when its text is drawn. A line is drawn once all
     // the rows its text covers are painted.
-    const ULONG sliceRows = std::max<ULONG>(kLayoutSliceBytes / layout.stride, 1);
+    const ULONG sliceRows = std::max<ULONG>(LayoutSliceBytes / layout.stride, 1);
     const ULONG textHeight = glyphs.height;
     ULONG painted = 0, drawn = 0;
     while (painted < layout.height) {

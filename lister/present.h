@@ -33,7 +33,7 @@ struct DirectBitMap {
 // stays put while the bitmap lives). FALSE, with nothing held, when it
 // cannot be allocated or addressed; the caller then keeps to
 // WritePixelArray.
-BOOL AllocDirectBitMap(DirectBitMap &direct, ULONG width, ULONG height, struct BitMap *friendBitmap);
+[[nodiscard]] BOOL AllocDirectBitMap(DirectBitMap &direct, ULONG width, ULONG height, struct BitMap *friendBitmap);
 void FreeDirectBitMap(DirectBitMap &direct);   // an empty one is ignored
 
 // Copies the status strip (WritePixelArray, RECTFMT_ARGB, at the left and

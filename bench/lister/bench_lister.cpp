@@ -82,8 +82,8 @@ bool Prepare()
 struct Entries {
     Entries() : storage(new UQUAD[kListerBuffer / 8]()), buffer(storage.get(), kListerBuffer)
     {
-        InitEntryBuffer(buffer);
-        SetListerPath(*buffer.Header(), "LBench:drawer");
+        if (!InitEntryBuffer(buffer) || !SetListerPath(*buffer.Header(), "LBench:drawer"))
+            std::abort();   // a benchmark on a broken buffer would measure nothing
     }
     std::unique_ptr<UQUAD[]> storage;
     EntryBuffer buffer;
@@ -168,7 +168,8 @@ struct LayoutScene {
         UnLock(entries.buffer.Header()->DrawerLock());
         entries.buffer.Header()->SetDrawerLock(0);
         SortEntries(entries.buffer, SortNameCase);
-        BuildGlyphSet(glyphs, hosted::TestFont());
+        if (!BuildGlyphSet(glyphs, hosted::TestFont()))
+            std::abort();
         BuildGradient(listerGradient, config.ListerGradientBegin(), config.ListerGradientEnd());
         BuildGradient(windowGradient, config.WindowGradientBegin(), config.WindowGradientEnd());
         SetDateRequestFormat(dates, config.DateFormat(), config.DayNameSubstitution());

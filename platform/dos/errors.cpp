@@ -42,6 +42,9 @@ LONG MapErrno(int error, HostAction action)
     case ETXTBSY:
         return ERROR_OBJECT_IN_USE;
     case ENAMETOOLONG:
+        // A name or path the host cannot take: the name is at fault, not
+        // the object's size.
+        return ERROR_INVALID_COMPONENT_NAME;
     case EFBIG:
     case EOVERFLOW:
         return ERROR_OBJECT_TOO_LARGE;
@@ -62,6 +65,9 @@ LONG MapErrno(int error, HostAction action)
     case EIO:
         return ERROR_SEEK_ERROR;
     case ENXIO:
+        // Opening a socket or a device without its driver: an object of
+        // the wrong type for a file, not a missing disk.
+        return ERROR_OBJECT_WRONG_TYPE;
     case ENODEV:
     case ENOMEDIUM:
         return ERROR_NO_DISK;

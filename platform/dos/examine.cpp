@@ -123,6 +123,8 @@ BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
     hosted::LockRecord *record = hosted::DrawerLockRecordOf(lock);
     if (record == nullptr)
         return FALSE;
+    if (hosted::DosFaultHits(hosted::DosCall::ExNext, record->scanPath.c_str()))
+        return FALSE;
     if (record->scan == nullptr) {
         hosted::DosLocation where;
         if (!hosted::CopyLockLocation(lock, where))

@@ -38,7 +38,7 @@ const struct {
     {"CreateDir", DosCall::CreateDir}, {"SetFileDate", DosCall::SetFileDate},
     {"SetProtection", DosCall::SetProtection}, {"SetComment", DosCall::SetComment},
     {"Open", DosCall::Open},         {"Read", DosCall::Read},
-    {"MakeLink", DosCall::MakeLink},
+    {"MakeLink", DosCall::MakeLink}, {"ExNext", DosCall::ExNext},
 };
 
 // "Write:3:221", "Write:0:221:*.cfg"; several separated by ';'. A malformed

@@ -145,6 +145,8 @@ HostTask *CurrentTask()
     }
     if (gHooks.adopt != nullptr)
         gHooks.adopt(task);
+    if (main)
+        CatchHostInterrupt(&task->process.pr_Task);
     if (!main) {
         // The main thread's record lives until the process ends; other
         // threads give theirs back when they exit.

@@ -39,8 +39,12 @@ void SetWindowBox(WindowRecord *w, LONG left, LONG top, LONG width, LONG height,
     ScreenRecord *s = w->screen;
     const LONG screenW = s->screen.Width;
     const LONG screenH = s->screen.Height;
-    width = std::clamp<LONG>(width, win.MinWidth, std::max<LONG>(win.MinWidth, win.MaxWidth));
-    height = std::clamp<LONG>(height, win.MinHeight, std::max<LONG>(win.MinHeight, win.MaxHeight));
+    // Only a size that changes is held to the limits: moving a window never
+    // resizes it.
+    if (width != win.Width)
+        width = std::clamp<LONG>(width, win.MinWidth, std::max<LONG>(win.MinWidth, win.MaxWidth));
+    if (height != win.Height)
+        height = std::clamp<LONG>(height, win.MinHeight, std::max<LONG>(win.MinHeight, win.MaxHeight));
     width = std::min(width, screenW);
     height = std::min(height, screenH);
     left = std::clamp<LONG>(left, 0, screenW - width);

@@ -288,6 +288,20 @@ struct Window *OpenWindowTagList(const struct NewWindow *newWindow, const struct
     win.MinHeight = static_cast<WORD>(std::max(minH, frameMinH));
     win.MaxWidth = static_cast<UWORD>(std::max<LONG>(maxW, win.MinWidth));
     win.MaxHeight = static_cast<UWORD>(std::max<LONG>(maxH, win.MinHeight));
+    // A window opens within its own limits (as far as the screen allows),
+    // so that the first move or resize never has to change its size.
+    LONG limitedW = std::min<LONG>(std::clamp<LONG>(width, win.MinWidth, win.MaxWidth), screenW);
+    LONG limitedH = std::min<LONG>(std::clamp<LONG>(height, win.MinHeight, win.MaxHeight), screenH);
+    if (limitedW != width || limitedH != height) {
+        width = limitedW;
+        height = limitedH;
+        win.Width = static_cast<WORD>(width);
+        win.Height = static_cast<WORD>(height);
+        left = std::clamp<LONG>(p.left, 0, screenW - width);
+        top = std::clamp<LONG>(p.top, 0, screenH - height);
+        win.LeftEdge = static_cast<WORD>(left);
+        win.TopEdge = static_cast<WORD>(top);
+    }
     win.Flags = p.flags & ~(WFLG_WINDOWACTIVE | WFLG_MENUSTATE | WFLG_WINDOWTICKED | WFLG_ZOOMED);
     if (w->frame.borderless)
         win.Flags |= WFLG_BORDERLESS;

@@ -28,6 +28,18 @@ TEST(CommandLine, QuotedUnquotedAndNoArgument)
     EXPECT_EQ(StartPath("\"\"\n"), "");
 }
 
+TEST(CommandLine, TheShellsEscapesInsideQuotesGiveTheNamesCharacters)
+{
+    EXPECT_EQ(StartPath("\"Work:q*\"x\"\n"), "Work:q\"x");
+    EXPECT_EQ(StartPath("\"Work:line*Nfeed\"\n"), "Work:line\nfeed");
+    EXPECT_EQ(StartPath("\"Work:s**nx\"\n"), "Work:s*nx");
+    EXPECT_EQ(StartPath("\"Work:esc*E\"\n"), "Work:esc\x1B");
+    EXPECT_EQ(StartPath("\"Work:ends in*\"\"\n"), "Work:ends in\"");
+    // Unquoted, an asterisk is itself; quoted, one before another letter too.
+    EXPECT_EQ(StartPath("Work:s*nx\n"), "Work:s*nx");
+    EXPECT_EQ(StartPath("\"Work:a*b\"\n"), "Work:a*b");
+}
+
 TEST(CommandLine, RemovesOnlyWhatTheRuleNames)
 {
     // Without its newline nothing of the path is lost.

@@ -1,18 +1,24 @@
 // The dialog toolkit on the headless display: painting, opening at the shared geometry, exclusive choices, resizing.
 #include <ui/dialog.h>
+#include <ui/progress_window.h>
+#include <ui/requester.h>
 
 #include <hosted/display.h>
 #include <hosted/intuition.h>
+#include <devices/inputevent.h>
 #include <intuition/imageclass.h>
 #include <proto/exec.h>
 #include <proto/graphics.h>
+#include <proto/dos.h>
 #include <proto/intuition.h>
 
 #include "support/headless.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
+#include <future>
 #include <thread>
 #include <vector>
 
@@ -265,6 +271,79 @@ TEST_F(DialogToolkitTest, ADialogWithAFailedGadgetDoesNotOpen)
     EXPECT_FALSE(OpenDialog(toolkit, dialog));
     EXPECT_EQ(dialog.window, nullptr);
     EXPECT_EQ(dialog.gadgetCount, 0u);
+}
+
+TEST_F(DialogToolkitTest, APolledDialogAnswersAtOnceWhenNothingWaitsAndGivesTheButtonOnceClicked)
+{
+    Dialog dialog;
+    Build(dialog, DialogDescription::Common, "Polled");
+    ASSERT_TRUE(OpenDialog(toolkit, dialog));
+    Settle();
+    DialogEvent event;
+    while (NextDialogEvent(toolkit, dialog, event, FALSE))
+        ;   // what opening the window brought
+    EXPECT_FALSE(NextDialogEvent(toolkit, dialog, event, FALSE));   // returns, does not wait
+    LONG cx, cy;
+    GadgetCentre(dialog.window, dialog.Find(2), cx, cy);
+    ClickAt(cx, cy);
+    Settle();
+    ASSERT_TRUE(NextDialogEvent(toolkit, dialog, event, FALSE));
+    EXPECT_EQ(event.kind, DialogEvent::Kind::GadgetUp);
+    EXPECT_EQ(event.gadgetId, 2);
+    CloseDialog(toolkit, dialog);
+}
+
+TEST_F(DialogToolkitTest, TheProgressWindowShowsItsLinesAndItsAbortIsSeenByPolling)
+{
+    ProgressWindow progress;
+    SetProgressLine(progress, 0, "Work:big/file");
+    SetProgressLine(progress, 1, "3 of 10 entries");
+    ASSERT_TRUE(OpenProgressWindow(toolkit, progress, "Copying"));
+    ShowProgress(toolkit, progress);
+    Settle();
+    EXPECT_FALSE(ProgressAbortAsked(toolkit, progress));
+    struct Window *window = kvtest::WaitForWindow("Copying", 2000);
+    ASSERT_EQ(window, progress.dialog.window);
+    // The label's text is drawn in the window colour over the gradient.
+    bool drawn = false;
+    for (LONG x = 0; x < 80 && !drawn; x++)
+        for (LONG y = 0; y < LONG(glyphs.height) * 2 && !drawn; y++)
+            drawn = InnerPixel(window, LONG(glyphs.height) + x, LONG(glyphs.height) + y) == config.WindowTextColor();
+    EXPECT_TRUE(drawn);
+    LONG cx, cy;
+    GadgetCentre(window, progress.dialog.Find(ProgressAbortId), cx, cy);
+    ClickAt(cx, cy);
+    Settle();
+    EXPECT_TRUE(ProgressAbortAsked(toolkit, progress));
+    EXPECT_TRUE(ProgressAbortAsked(toolkit, progress));   // it stays asked
+    CloseProgressWindow(toolkit, progress);
+    EXPECT_FALSE(progress.IsOpen());
+}
+
+TEST_F(DialogToolkitTest, TheFaultRequesterShowsTheCapturedErrorAndAShortenedNameWhateverIoErrSaysNow)
+{
+    std::string longName = "Work:" + std::string(3000, 'd') + "/last";
+    std::future<BOOL> answer = std::async(std::launch::async, [&] {
+        SetIoErr(ERROR_DISK_FULL);   // cleanup after the failure changed IoErr
+        return FaultRequester(RequestContext{nullptr, glyphs.height}, longName.c_str(), ERROR_OBJECT_NOT_FOUND,
+                              FaultButtons::SkipAbort);
+    });
+    struct Window *request = kvtest::WaitForWindow("System Request", 5000);
+    ASSERT_NE(request, nullptr);
+    std::vector<std::string> lines = hosted::WindowTextLines(request);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].rfind("Work:ddd", 0), 0u);
+    EXPECT_NE(lines[0].find("..."), std::string::npos);
+    EXPECT_EQ(lines[0].substr(lines[0].size() - 5), "/last");
+    EXPECT_LE(lines[0].size(), size_t(RequesterNameMax));
+    char expected[FaultTextSize];
+    FaultText(ERROR_OBJECT_NOT_FOUND, expected);
+    EXPECT_EQ(lines[1], expected);
+    EXPECT_LE(request->Height, request->WScreen->Height);
+    Settle();
+    hosted::PostKeyStroke(RAWKEY_ESC, 0, 27);
+    ASSERT_EQ(answer.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_FALSE(answer.get());
 }
 
 }  // namespace

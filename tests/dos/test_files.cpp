@@ -169,13 +169,13 @@ TEST_F(DosTest, AFullDiskFailsTheWriteWithItsCode)
     EXPECT_EQ(IoErr(), ERROR_DISK_FULL);
 }
 
-TEST_F(DosTest, NamesTooLongForTheHostAreObjectsTooLarge)
+TEST_F(DosTest, NamesTooLongForTheHostAreInvalidNamesNotLargeObjects)
 {
     std::string name(300, 'n');
     EXPECT_EQ(Lock(name.c_str(), SHARED_LOCK), 0);
-    EXPECT_EQ(IoErr(), ERROR_OBJECT_TOO_LARGE);
+    EXPECT_EQ(IoErr(), ERROR_INVALID_COMPONENT_NAME);
     EXPECT_EQ(Open(name.c_str(), MODE_NEWFILE), 0);
-    EXPECT_EQ(IoErr(), ERROR_OBJECT_TOO_LARGE);
+    EXPECT_EQ(IoErr(), ERROR_INVALID_COMPONENT_NAME);
 }
 
 TEST_F(DosTest, ANamedPipeWithoutAWriterNeverHangs)

@@ -13,7 +13,7 @@ namespace e2e {
 
 namespace fs = std::filesystem;
 
-Session::Session() : root_("kestrovane-e2e")
+Session::Session(const std::string &program) : root_("kestrovane-e2e"), program_(program)
 {
     if (Root().empty()) {
         std::fprintf(stderr, "cannot make a temporary directory in %s\n", kvtest::TempRoot().c_str());
@@ -23,9 +23,11 @@ Session::Session() : root_("kestrovane-e2e")
     fs::create_directories(ProgDir());
     fs::create_directories(Home());
     fs::create_directories(Root() + "/bin");
-    fs::copy_file(KESTROVANE_PROGRAM, ProgDir() + "/Kestrovane");
-    fs::permissions(ProgDir() + "/Kestrovane", fs::perms::owner_all);
-    fs::copy_file(KESTROVANE_GUIDE, ProgDir() + "/Kestrovane.guide");
+    const std::string built = std::string(KESTROVANE_BIN_DIR) + "/" + program;
+    fs::copy_file(built, ProgDir() + "/" + program);
+    fs::permissions(ProgDir() + "/" + program, fs::perms::owner_all);
+    if (fs::exists(built + ".guide"))
+        fs::copy_file(built + ".guide", ProgDir() + "/" + program + ".guide");
     kvtest::WriteHostFile(Home() + "/Mountlist", "VOLUME Work: \"" + Tree() + "\"\n");
     std::string viewer = Root() + "/bin/Multiview";
     kvtest::WriteHostFile(viewer, "#!/bin/sh\necho \"$PWD|$*\" >> \"" + Root() + "/viewer.log\"\n");
@@ -54,12 +56,13 @@ std::vector<uint8_t> Session::ReadFileBytes(const std::string &path) const
 }
 
 RunResult Session::Run(const std::string &script, const std::vector<std::string> &arguments,
-                       const std::string &directory, const std::vector<std::string> &environment) const
+                       const std::string &directory, const std::vector<std::string> &environment,
+                       const std::function<void(long)> &whileRunning) const
 {
     std::string scriptPath = Root() + "/script.txt";
     kvtest::WriteHostFile(scriptPath, kvtest::ReplaceAll(script, "@", Root()));
     kvtest::ProgramRun run;
-    run.program = ProgDir() + "/Kestrovane";
+    run.program = ProgDir() + "/" + program_;
     run.arguments = arguments;
     run.directory = directory.empty() ? Tree() : directory;
     run.errors = Root() + "/stderr.txt";
@@ -71,6 +74,8 @@ RunResult Session::Run(const std::string &script, const std::vector<std::string>
     kvtest::SetVariable(run.environment, "PATH=" + Root() + "/bin:" + (path != nullptr ? path : "/usr/bin:/bin"));
     for (const std::string &assignment : environment)
         kvtest::SetVariable(run.environment, assignment);
+    if (whileRunning)
+        run.whileRunning = [&](pid_t pid) { whileRunning(long(pid)); };
     kvtest::RunResult done = kvtest::RunProgram(run);
     RunResult result;
     result.status = done.status;
@@ -156,5 +161,56 @@ std::vector<std::string> WindowTitles(const Json &dump)
 {
     return kvtest::DumpWindowTitles(dump);
 }
+
+}  // namespace e2e
+
+namespace e2e {
+
+namespace {
+
+// A script argument: in double quotes when it holds a blank or a quote
+// (the grammar has no escapes, so a quote cannot be given).
+std::string Argument(const std::string &text)
+{
+    if (!text.empty() && text.find_first_of(" \t\"") == std::string::npos)
+        return text;
+    return "\"" + text + "\"";
+}
+
+}  // namespace
+
+Script &Script::Line(const std::string &line)
+{
+    text_ += line + "\n";
+    return *this;
+}
+
+Script &Script::WaitIdle() { return Line("wait-idle"); }
+Script &Script::Click(long x, long y) { return Line("click " + std::to_string(x) + " " + std::to_string(y)); }
+Script &Script::DoubleClick(long x, long y)
+{
+    return Line("double-click " + std::to_string(x) + " " + std::to_string(y));
+}
+Script &Script::Menu(const std::string &menu, const std::string &item, const std::string &sub)
+{
+    return Line("menu " + Argument(menu) + " " + Argument(item) + (sub.empty() ? "" : " " + Argument(sub)));
+}
+Script &Script::Gadget(const std::string &window, const std::string &label)
+{
+    return Line("gadget " + Argument(window) + " " + Argument(label));
+}
+Script &Script::Close(const std::string &window) { return Line("close " + Argument(window)); }
+Script &Script::Type(const std::string &text) { return Line("type \"" + text + "\""); }
+Script &Script::Key(const std::string &name) { return Line("key " + name); }
+Script &Script::ExpectWindow(const std::string &title, long milliseconds)
+{
+    return Line("expect-window \"" + title + "\"" + (milliseconds > 0 ? " " + std::to_string(milliseconds) : ""));
+}
+Script &Script::ExpectNoWindow(const std::string &title, long milliseconds)
+{
+    return Line("expect-no-window \"" + title + "\"" + (milliseconds > 0 ? " " + std::to_string(milliseconds) : ""));
+}
+Script &Script::Dump(const std::string &name) { return Line("dump @/" + name); }
+Script &Script::Screenshot(const std::string &name) { return Line("screenshot @/" + name); }
 
 }  // namespace e2e

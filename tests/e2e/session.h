@@ -7,6 +7,7 @@
 #include "support/temp_dir.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,7 +55,10 @@ struct WindowInfo {
 // viewer: it writes its current directory and arguments to ViewerLog().
 class Session {
 public:
-    Session();
+    // A world for `program`, one of the programs the build makes
+    // ("Kestrovane", "KestrovaneBMBGRA", "DoubleKestrovane"): it and its help
+    // file are copied into ProgDir().
+    explicit Session(const std::string &program = "Kestrovane");
     Session(const Session &) = delete;
     Session &operator=(const Session &) = delete;
 
@@ -73,7 +77,8 @@ public:
     // as on a host command line, in `directory` (default: Tree()).
     RunResult Run(const std::string &script, const std::vector<std::string> &arguments,
                   const std::string &directory = std::string(),
-                  const std::vector<std::string> &environment = std::vector<std::string>()) const;
+                  const std::vector<std::string> &environment = std::vector<std::string>(),
+                  const std::function<void(long)> &whileRunning = nullptr) const;
 
     // Starts the program with `arguments`, lets it settle and gives the
     // window titled `title` as it then stands (found false when there is none).
@@ -86,6 +91,34 @@ public:
 
 private:
     kvtest::TempDir root_;
+    std::string program_;
+};
+
+// An automation script built a command at a time, each argument quoted as
+// the script's grammar wants it:
+//     Script().WaitIdle().Menu("File", "Copy").ExpectWindow("Copy checking").Text()
+class Script {
+public:
+    Script &Line(const std::string &line);
+    Script &WaitIdle();
+    Script &Click(long x, long y);
+    Script &DoubleClick(long x, long y);
+    Script &Menu(const std::string &menu, const std::string &item, const std::string &sub = std::string());
+    Script &Gadget(const std::string &window, const std::string &label);
+    Script &Close(const std::string &window);
+    Script &Type(const std::string &text);
+    Script &Key(const std::string &name);
+    Script &ExpectWindow(const std::string &title, long milliseconds = 0);
+    Script &ExpectNoWindow(const std::string &title, long milliseconds = 0);
+    // Into the session's Root(): "@/name".
+    Script &Dump(const std::string &name);
+    Script &Screenshot(const std::string &name);
+
+    const std::string &Text() const { return text_; }
+    operator const std::string &() const { return text_; }
+
+private:
+    std::string text_;
 };
 
 // The window of a dump with this title (the front-most one), or found false.

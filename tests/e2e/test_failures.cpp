@@ -3,7 +3,14 @@
 
 #include <settings/config_record.h>
 
+#include "support/host_files.h"
+
 #include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <chrono>
+#include <thread>
 
 namespace e2e {
 namespace {
@@ -76,10 +83,10 @@ TEST(Failures, AnOverlongStartPathIsRefusedAndTheCurrentDrawerShown)
 {
     Session session;
     RunResult run = session.Run("expect-window \"System Request\"\ngadget \"System Request\" \"OK\"\n"
-                                "expect-window \"\"\ndump @/after.json\n",
+                                "expect-window \"Work:\"\ndump @/after.json\n",
                                 {"Work:" + std::string(5000, 'a')});
     EXPECT_EQ(run.status, 0) << run.errors;
-    EXPECT_TRUE(FindWindow(session.Dump("after.json"), "").found);
+    EXPECT_TRUE(FindWindow(session.Dump("after.json"), "Work:").found);
 }
 
 TEST(Failures, ADrawerThatCannotBeReadIsReportedAndShownEmpty)
@@ -92,6 +99,61 @@ TEST(Failures, ADrawerThatCannotBeReadIsReportedAndShownEmpty)
     WindowInfo request = FindWindow(session.Dump("request.json"), "System Request");
     ASSERT_TRUE(request.found);
     EXPECT_EQ(request.json["gadgets"][0]["label"].string, "Abort");
+}
+
+TEST(Failures, CtrlCSentToTheProgramEndsItAsQuitDoes)
+{
+    Session session;
+    std::string ready = session.Root() + "/ready.png";
+    Script script;
+    script.WaitIdle().Screenshot("ready.png").ExpectNoWindow("Work:", 30000).Dump("after.json");
+    RunResult run = session.Run(script, {"Work:"}, std::string(), {}, [&](long pid) {
+                                    for (int i = 0; i < 300 && !kvtest::HostExists(ready); i++)
+                                        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                                    kill(pid_t(pid), SIGINT);
+                                });
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_TRUE(kvtest::HostExists(ready));
+    EXPECT_FALSE(FindWindow(session.Dump("after.json"), "Work:").found);
+}
+
+TEST(Failures, ADrawerThatStopsBeingReadableHalfWaySaysWhyOverWhatWasRead)
+{
+    Session session;
+    for (int i = 0; i < 6; i++)
+        session.MakeFile("file" + std::to_string(i), "x");
+    RunResult run = session.Run("expect-window \"System Request\"\ndump @/request.json\n"
+                                "gadget \"System Request\" \"Abort\"\nwait-idle\nscreenshot @/after.png\n",
+                                {"Work:"}, std::string(), {"KESTROVANE_DOS_FAULT=ExNext:4:224"});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    WindowInfo request = FindWindow(session.Dump("request.json"), "System Request");
+    ASSERT_TRUE(request.found);
+    std::vector<std::string> lines;
+    for (const Json &line : request.json["text"].array)
+        lines.push_back(line.string);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "Work:");
+    EXPECT_NE(lines[1].find("read protected"), std::string::npos) << lines[1];
+}
+
+TEST(Failures, ADamagedSettingsFileStartsWithDefaultsForWhatIsOutOfRangeAndSaysSo)
+{
+    Session session;
+    ConfigRecord config;
+    config.SetListerBufferSize(4000);
+    config.SetDateFormat(255);
+    WriteConfig(session, config);
+    RunResult run = session.Run("expect-window \"System Request\"\ndump @/request.json\n"
+                                "gadget \"System Request\" \"OK\"\nexpect-window \"Work:\"\n",
+                                {"Work:"});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    WindowInfo request = FindWindow(session.Dump("request.json"), "System Request");
+    ASSERT_TRUE(request.found);
+    std::string text;
+    for (const Json &line : request.json["text"].array)
+        text += line.string + "\n";
+    EXPECT_NE(text.find("Kestrovane.cfg"), std::string::npos) << text;
+    EXPECT_NE(text.find("Lister buffer, Date format"), std::string::npos) << text;
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Moving between drawers: double-clicks, "Parent", "History", relative start paths, the viewer and "Help".
 #include "session.h"
 
+#include "support/host_files.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -119,16 +121,17 @@ TEST(Navigation, HistoryDropsTheOldestKeepsRevisitsAndMindsCase)
     EXPECT_EQ(picked.MenuTexts("History"), shown);
 }
 
-TEST(Navigation, ARelativeStartPathStaysValidAndItsParentComesFromTheLock)
+TEST(Navigation, ARelativeStartPathBecomesTheFullPathOfThatDrawer)
 {
     Session session;
     session.MakeDrawer("Docs/Old");
-    // "Docs" is relative to the start drawer (the volume Work:).
-    WindowInfo w = session.WindowAtStart("Docs", {"Docs"});
+    // "Docs" is relative to the start drawer (the volume Work:); the lister
+    // holds the full path, so Parent and every command line mean that drawer.
+    WindowInfo w = session.WindowAtStart("Work:Docs", {"Docs"});
     ASSERT_TRUE(w.found);
     RunResult run = session.Run("wait-idle\n" + DoubleClick(w.InnerLeft() + 20, w.RowY(0)) +
-                                    "expect-window \"Docs/Old\"\n"
-                                    "menu \"Project\" \"Parent\"\nexpect-window \"Docs\"\n"
+                                    "expect-window \"Work:Docs/Old\"\n"
+                                    "menu \"Project\" \"Parent\"\nexpect-window \"Work:Docs\"\n"
                                     "menu \"Project\" \"Parent\"\nexpect-window \"Work:\"\n"
                                     "dump @/parent.json\n",
                                 {"Docs"});
@@ -138,15 +141,15 @@ TEST(Navigation, ARelativeStartPathStaysValidAndItsParentComesFromTheLock)
     EXPECT_FALSE((*root.MenuItem("Project", "Parent"))["enabled"].boolean);
 }
 
-TEST(Navigation, EmptyStartPathShowsTheCurrentDrawer)
+TEST(Navigation, EmptyStartPathShowsTheCurrentDrawerByItsFullPath)
 {
     Session session;
     session.MakeDrawer("Inner");
     session.MakeFile("one", "1");
-    WindowInfo w = session.WindowAtStart("", {});
+    WindowInfo w = session.WindowAtStart("Work:", {});
     ASSERT_TRUE(w.found);
     RunResult run = session.Run("wait-idle\n" + DoubleClick(w.InnerLeft() + 20, w.RowY(0)) +
-                                    "expect-window \"Inner\"\n"
+                                    "expect-window \"Work:Inner\"\n"
                                     "menu \"Project\" \"Parent\"\nexpect-window \"Work:\"\n",
                                 {});
     EXPECT_EQ(run.status, 0) << run.errors;
@@ -176,6 +179,37 @@ TEST(Navigation, ADoubleClickOnAFileRunsTheViewerAndLeavesItUnselected)
     Png before = session.Shot("before.png"), after = session.Shot("after.png");
     long px = w.InnerLeft() + w.InnerWidth() - 2;
     EXPECT_EQ(after.At(px, w.ListTop()), before.At(px, w.ListTop()));
+}
+
+TEST(Navigation, HostileNamesOpenTheirOwnFileAndRunNothingElse)
+{
+    Session session;
+    const std::string hostile = "a\"\ntouch INJECTED\n;";
+    session.MakeFile(hostile, "hostile\n");
+    WindowInfo w = session.WindowAtStart("Work:", {"Work:"});
+    ASSERT_TRUE(w.found);
+    RunResult run = session.Run("wait-idle\n" + DoubleClick(w.InnerLeft() + 20, w.RowY(0)) +
+                                    "wait-idle\ndump @/viewer.json\n",
+                                {"Work:"});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_FALSE(kvtest::HostExists(session.Tree() + "/INJECTED"));
+    EXPECT_FALSE(kvtest::HostExists(session.Tree() + "/a"));
+    bool shown = false;
+    for (const std::string &title : WindowTitles(session.Dump("viewer.json"))) {
+        WindowInfo viewer = FindWindow(session.Dump("viewer.json"), title);
+        if (!viewer.json["text"].array.empty() && viewer.json["text"][0].string == "hostile")
+            shown = true;
+    }
+    EXPECT_TRUE(shown);
+}
+
+TEST(Navigation, AStartDrawerWithAQuoteOrAnAsteriskInItsNameIsShown)
+{
+    Session session;
+    session.MakeDrawer("q\"x s*nx");
+    session.MakeFile("q\"x s*nx/inside", "1");
+    WindowInfo w = session.WindowAtStart("Work:q\"x s*nx", {"Work:q\"x s*nx"});
+    EXPECT_TRUE(w.found);
 }
 
 }  // namespace

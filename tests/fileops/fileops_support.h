@@ -1,12 +1,7 @@
-// What the file-operation tests share: a drawer of their own as the current directory, a scripted control, rows from a table.
+// Set-up shared by the file operation tests: a private home, a temporary drawer as the volume "FTest:" and the current directory.
 #ifndef TESTS_FILEOPS_FILEOPS_SUPPORT_H
 #define TESTS_FILEOPS_FILEOPS_SUPPORT_H
 
-#include <fileops/control.h>
-#include <fileops/entry_list.h>
-#include <fileops/tree_walk.h>
-
-#include <hosted/dos.h>
 #include <proto/dos.h>
 
 #include "support/host_files.h"
@@ -15,95 +10,25 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace fileopstest {
 
-// Each test runs in a fresh drawer, the volume "Test:" and the current
-// directory; dos faults set by a test are cleared after it.
-class FileopsTest : public ::testing::Test {
+class FileOpsTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::string Host(const std::string &relative = "") const { return volume_.Host(relative); }
-    void MakeFile(const std::string &relative, const std::string &contents = "x") const;
-    void MakeDrawer(const std::string &relative) const;
+    std::string Host(const std::string &relative = "") const { return volume.Host(relative); }
+    void MakeDrawer(const std::string &relative) const { kvtest::MakeHostDrawer(Host(relative)); }
+    void MakeFile(const std::string &relative, const std::string &contents = "") const
+    {
+        kvtest::WriteHostFile(Host(relative), contents);
+    }
     bool Exists(const std::string &relative) const { return kvtest::HostExists(Host(relative)); }
-    // The names in a drawer (host names, sorted).
-    std::vector<std::string> Names(const std::string &relative = "") const;
+    std::string Contents(const std::string &relative) const { return kvtest::ReadHostFile(Host(relative)); }
 
-    kvtest::TestVolume volume_;
+    kvtest::TestVolume volume;
 };
-
-// A control that answers as the test says and writes down what it was asked.
-class ScriptedControl : public OperationControl {
-public:
-    struct Asked {
-        std::string name;
-        LONG error;
-        FaultButtons buttons;
-    };
-
-    // Answers to Failure, in order; when they run out, the test fails and
-    // the answer is the right-hand button.
-    std::vector<BOOL> answers;
-    // Cancelled() turns TRUE once this many objects were reported done.
-    ULONG cancelAfter = 0xFFFFFFFF;
-
-    std::vector<Asked> failures;
-    std::vector<std::pair<std::string, std::string>> refusals;
-    std::vector<std::string> progress;   // `current` of every Progress call
-
-    BOOL Failure(CONST_STRPTR objectName, LONG error, FaultButtons buttons) override;
-    void Refusal(CONST_STRPTR objectName, CONST_STRPTR reason) override;
-    void Progress(const OperationProgress &progress) override;
-    BOOL Cancelled() override;
-
-private:
-    size_t answered_ = 0;
-};
-
-// Rows of a lister as a table.
-struct Row {
-    std::string name;
-    LONG type;
-    bool selected;
-};
-
-class TableRows : public EntryList {
-public:
-    explicit TableRows(std::vector<Row> rows) : rows_(std::move(rows)) {}
-
-    ULONG Count() const override { return ULONG(rows_.size()); }
-    CONST_STRPTR Name(ULONG row) const override { return rows_[row].name.c_str(); }
-    LONG Type(ULONG row) const override { return rows_[row].type; }
-    BOOL Selected(ULONG row) const override { return rows_[row].selected; }
-    void Select(ULONG row) override;
-
-    // The rows selected now, by name.
-    std::vector<std::string> SelectedNames() const;
-    // How often Select was called on a row already selected (never right).
-    int reselected = 0;
-
-private:
-    std::vector<Row> rows_;
-};
-
-// Walk buffers of their own: `depth` levels at most.
-class OwnWalkBuffers {
-public:
-    explicit OwnWalkBuffers(ULONG depth = 64, ULONG pathSize = 1024);
-    const WalkBuffers &Get() const { return buffers_; }
-
-private:
-    std::vector<UBYTE> stack_, pool_;
-    std::vector<char> path_;
-    WalkBuffers buffers_;
-};
-
-constexpr LONG FileType = ST_FILE;
-constexpr LONG DrawerType = ST_USERDIR;
 
 }  // namespace fileopstest
 

@@ -1,5 +1,5 @@
 // DeleteRows against temporary drawers: the order of a tree, failures and their answers, links, stopping, refusals.
-#include "fileops_support.h"
+#include "entry_support.h"
 
 #include <fileops/delete.h>
 
@@ -12,7 +12,7 @@ namespace {
 
 using namespace fileopstest;
 
-class DeleteTest : public FileopsTest {};
+class DeleteTest : public EntryOpsTest {};
 
 // Where `name` stands in the order of deletion; -1 when it was not deleted.
 long PositionOf(const std::vector<std::string> &order, const std::string &name)

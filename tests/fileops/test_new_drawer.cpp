@@ -1,5 +1,5 @@
 // MakeDrawer and MakeDrawerIcon: existing drawers, the template's two places, its size, never over an icon, failures.
-#include "fileops_support.h"
+#include "entry_support.h"
 
 #include <fileops/names.h>
 #include <fileops/new_drawer.h>
@@ -12,11 +12,11 @@ using namespace fileopstest;
 
 constexpr LONG Binary = GVF_GLOBAL_ONLY | GVF_BINARY_VAR;
 
-class NewDrawerTest : public FileopsTest {
+class NewDrawerTest : public EntryOpsTest {
 protected:
     void SetUp() override
     {
-        FileopsTest::SetUp();
+        EntryOpsTest::SetUp();
         // Start from no template at all; each test puts in what it needs.
         DeleteVar("sys/def_drawer.info", GVF_GLOBAL_ONLY);
         DeleteVar("DefIcon_Path", GVF_GLOBAL_ONLY);

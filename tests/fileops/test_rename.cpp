@@ -1,5 +1,5 @@
 // The rename engine: how the field is filled under each setting, and one rename's outcomes.
-#include "fileops_support.h"
+#include "entry_support.h"
 
 #include <fileops/rename.h>
 
@@ -31,7 +31,7 @@ TEST(RenameFill, NameStaysAndEmptyFillTheFieldAsTheSettingSays)
     EXPECT_EQ(std::strlen(field), sizeof field - 1);
 }
 
-class RenameTest : public FileopsTest {};
+class RenameTest : public EntryOpsTest {};
 
 TEST_F(RenameTest, ARenameSucceedsMovesFailsOnAnExistingNameOrIsRefused)
 {

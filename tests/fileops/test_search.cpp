@@ -1,5 +1,5 @@
 // The search: the case partners, a substring search that misses nothing, the range and marks, "Thru files:".
-#include "fileops_support.h"
+#include "entry_support.h"
 
 #include <fileops/search.h>
 
@@ -107,7 +107,7 @@ TEST(SearchRange, FromTheFirstSelectedRowOnItStaysSelectedAndFoundRowsAreAdded)
     EXPECT_TRUE(none.SelectedNames().empty());
 }
 
-class ThruFilesTest : public FileopsTest {
+class ThruFilesTest : public EntryOpsTest {
 protected:
     SearchResult Search(TableRows &rows, const char *text, ULONG bufferSize = 64)
     {

@@ -185,6 +185,32 @@ TEST(Windows, DragBarMovesTheWindowAndDepthGadgetArrangesIt)
     CloseQuietly(back);
 }
 
+TEST(Windows, AWindowOpensWithinItsLimitsAndMovingNeverResizesIt)
+{
+    // Asked smaller than its minimum, near the screen's bottom.
+    struct Window *w = OpenWindowTags(nullptr, WA_Title, "Small", WA_Left, 40, WA_Top, 700, WA_Width, 300,
+                                      WA_Height, 60, WA_MinWidth, 256, WA_MinHeight, 128, WA_MaxWidth, 800,
+                                      WA_MaxHeight, 600, WA_CloseGadget, TRUE, WA_DepthGadget, TRUE, WA_DragBar,
+                                      TRUE, WA_SizeGadget, TRUE, WA_Activate, TRUE, WA_IDCMP, kIdcmp, TAG_DONE);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->Height, 128);
+    EXPECT_LE(w->TopEdge + w->Height, w->WScreen->Height);
+    Drain(w->UserPort);
+    LONG x = 0, y = 0;
+    CentreOf(w, Parts(w).dragBar, x, y);
+    Move(x, y);
+    Press();
+    Move(x + 30, y - 200);
+    Release();
+    EXPECT_EQ(w->Width, 300);
+    EXPECT_EQ(w->Height, 128);
+    EXPECT_TRUE(OfClass(Drain(w->UserPort), IDCMP_NEWSIZE).empty());
+    MoveWindow(w, -10, 10);
+    Settle();
+    EXPECT_EQ(w->Height, 128);
+    CloseQuietly(w);
+}
+
 TEST(Windows, MousePositionFollowsThePointerWhileTheButtonIsHeld)
 {
     struct Window *w = OpenFramed("Pointer", 200, 150, 400, 300, kIdcmp);

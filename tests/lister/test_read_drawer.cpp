@@ -5,6 +5,8 @@
 #include <settings/config_record.h>
 
 #include "dos_support.h"
+
+#include <hosted/dos.h>
 #include "support.h"
 
 #include <sys/stat.h>
@@ -101,6 +103,38 @@ TEST_F(ReadDrawerTest, ReadsEveryEntryWithCountsTotalsAndWidths)
     EXPECT_GE(entries.buffer.SlotEntry(0)->type, 0);
     EXPECT_NE(Header().DrawerLock(), 0);
     EXPECT_TRUE(CurrentIs("d"));
+}
+
+TEST_F(ReadDrawerTest, BrokenLinksCountAsFilesAndLinksToDrawersAsDrawers)
+{
+    MakeHostDrawer("d");
+    MakeHostDrawer("target");
+    ASSERT_EQ(symlink(Host("gone").c_str(), Host("d/dangling").c_str()), 0);
+    ASSERT_EQ(symlink("loop", Host("d/loop").c_str()), 0);
+    ASSERT_EQ(symlink(Host("target").c_str(), Host("d/todrawer").c_str()), 0);
+
+    ReadDrawerResult result = Read("LTest:d");
+    ASSERT_EQ(result.status, ReadDrawerStatus::Read);
+    EXPECT_EQ(Header().drawerCount, 1u);
+    EXPECT_EQ(Header().fileCount, 2u);
+    SortEntries(entries.buffer, SortNameCase);
+    EXPECT_EQ(entries.DisplayNames(), (std::vector<std::string>{"todrawer", "dangling", "loop"}));
+    EXPECT_FALSE(entries.buffer.SlotEntry(1)->IsDrawer());
+    EXPECT_TRUE(entries.buffer.SlotEntry(0)->IsDrawer());
+}
+
+TEST_F(ReadDrawerTest, AScanThatFailsKeepsWhatWasReadAndReturnsItsError)
+{
+    MakeHostDrawer("d");
+    for (int i = 0; i < 5; i++)
+        WriteHostFile(Host("d/f" + std::to_string(i)), "x");
+    hosted::SetDosFault(hosted::DosCall::ExNext, 3, ERROR_READ_PROTECTED);
+    ReadDrawerResult result = Read("LTest:d");
+    hosted::ClearDosFaults();
+    ASSERT_EQ(result.status, ReadDrawerStatus::Read);
+    EXPECT_EQ(result.scanError, ERROR_READ_PROTECTED);
+    EXPECT_EQ(result.entriesRead, 2u);
+    EXPECT_EQ(Header().fileCount, 2u);
 }
 
 TEST_F(ReadDrawerTest, SizeColumnFollowsTheLargestFile)

@@ -98,6 +98,8 @@ RunResult RunProgram(const ProgramRun &run)
     posix_spawnattr_destroy(&attributes);
     if (!result.started)
         return result;
+    if (result.started && run.whileRunning)
+        run.whileRunning(pid);
     result.status = WaitForChild(pid, run.seconds, &result.timedOut);
     if (IsFile(run.output))
         result.output = ReadHostFile(run.output);

@@ -4,6 +4,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct ProgramRun {
     std::string errors;                     // file for standard error; "": inherited
     bool newSession = false;                // a session of its own, without a terminal
     long seconds = 60;                      // then it is killed: a hanging script must not hang the tests
+    std::function<void(pid_t)> whileRunning; // called once it started, before waiting for it
 };
 
 struct RunResult {

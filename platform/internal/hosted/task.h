@@ -84,6 +84,12 @@ ULONG WaitTimeout(ULONG signalSet, long milliseconds);
 // KESTROVANE_ALLOC_LIMIT (bytes) and KESTROVANE_ALLOC_FAIL (n).
 void SetAllocFailure(unsigned long long aboveSize, unsigned long nth);
 
+// From now on the host's Ctrl-C (SIGINT) sends SIGBREAKF_CTRL_C to
+// `mainTask`, as a Ctrl-C in the shell does to the program it runs; a
+// second Ctrl-C while the first is not taken yet ends the process as the
+// host's default does. exec calls this when it adopts the main thread.
+void CatchHostInterrupt(struct Task *mainTask);
+
 // Library registry: each library registers its base at load time.
 void RegisterLibrary(struct Library *base);
 
