@@ -4,11 +4,19 @@
 #include "lister_ops.h"
 #include "lister_rows.h"
 
+#include <dos/dos.h>
 #include <fileops/rename.h>
 #include <ui/rename_dialog.h>
 #include <ui/requester.h>
 
 namespace {
+
+// A drawer's name is shown in the drawer colour, as the lister shows it: a
+// link whose object is gone is no drawer.
+BOOL ShownAsDrawer(LONG type)
+{
+    return type > 0 && type != ST_SOFTLINK;
+}
 
 // The next selected row after `row`, or the row count.
 ULONG NextSelectedRow(const EntryList &rows, ULONG row)
@@ -32,7 +40,7 @@ void RenameSelectedEntries(Lister &lister)
     char text[RenameFieldSize];
     (void)FillRenameField(fill, TRUE, rows.Name(row), text, sizeof text);
     RenameDialog dialog;
-    if (!OpenRenameDialog(lister.dialogs, dialog, rows.Name(row), rows.Type(row) > 0, text)) {
+    if (!OpenRenameDialog(lister.dialogs, dialog, rows.Name(row), ShownAsDrawer(rows.Type(row)), text)) {
         MessageRequest(lister.Requests(), "Rename", "Its window could not be opened");
         return;
     }
@@ -63,7 +71,7 @@ void RenameSelectedEntries(Lister &lister)
         if (row == rows.Count())
             break;
         BOOL filled = FillRenameField(fill, FALSE, rows.Name(row), text, sizeof text);
-        ShowRenameEntry(lister.dialogs, dialog, rows.Name(row), rows.Type(row) > 0, filled ? text : nullptr);
+        ShowRenameEntry(lister.dialogs, dialog, rows.Name(row), ShownAsDrawer(rows.Type(row)), filled ? text : nullptr);
     }
     CloseRenameDialog(lister.dialogs, dialog);
     if (renamed)
