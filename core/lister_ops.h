@@ -53,6 +53,10 @@ void EnterDrawer(Lister &lister, CONST_STRPTR name);
 void OpenDrawerRequester(Lister &lister);
 void SetDestinationRequester(Lister &lister);
 
+// Makes the start directory current again and releases the drawer's lock
+// (at quit, and before "Restart" frees the EntryBuffer that keeps it).
+void ReleaseDrawerLock(Lister &lister);
+
 // Lays the current entries out and draws them again (after a sort change).
 void RedrawEntries(Lister &lister);
 

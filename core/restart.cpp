@@ -48,15 +48,8 @@ void RestoreSizes(ConfigRecord &config, const ConfigRecord &previous)
 void RestartLister(Lister &lister, const ConfigRecord &previous)
 {
     CloseListerWindow(lister);
-    // The drawer's lock is the current directory and is kept in the
-    // EntryBuffer, which is about to go.
-    CurrentDir(lister.startDirectory);
-    if (lister.entries.Usable()) {
-        BPTR drawer = lister.Header().DrawerLock();
-        if (drawer != 0 && drawer != lister.startDirectory)
-            UnLock(drawer);
-        lister.Header().SetDrawerLock(0);
-    }
+    // The drawer's lock is kept in the EntryBuffer, which is about to go.
+    ReleaseDrawerLock(lister);
     lister.click.valid = FALSE;
     FreeBufferSet(lister.buffers);
     ForgetBuffers(lister);

@@ -9,6 +9,19 @@
 #include <proto/graphics.h>
 #include <proto/intuition.h>
 
+void ReleaseDrawerLock(Lister &lister)
+{
+    // The drawer's lock is the current directory: the start directory
+    // becomes current again before the lock goes.
+    CurrentDir(lister.startDirectory);
+    if (lister.entries.Usable()) {
+        BPTR drawer = lister.Header().DrawerLock();
+        if (drawer != 0 && drawer != lister.startDirectory)
+            UnLock(drawer);
+        lister.Header().SetDrawerLock(0);
+    }
+}
+
 void Shutdown(Lister &lister)
 {
     // 1–3: the window, after its menu strip and its waiting messages.
@@ -17,16 +30,8 @@ void Shutdown(Lister &lister)
     FreeDirectBitMap(lister.direct);
     DetachListerCanvas(lister);
     DisposeScrollGadgets(lister.gadgets);
-    // 6–7, the other way round: the drawer's lock is the current directory,
-    // so the start directory becomes current again before it is released.
     if (lister.libraries[LibraryDos] != nullptr)
-        CurrentDir(lister.startDirectory);
-    if (lister.entries.Usable()) {
-        BPTR drawer = lister.Header().DrawerLock();
-        if (drawer != 0 && drawer != lister.startDirectory)
-            UnLock(drawer);
-        lister.Header().SetDrawerLock(0);
-    }
+        ReleaseDrawerLock(lister);
     // 8–10
     if (lister.userMenuOutput != 0)
         Close(lister.userMenuOutput);

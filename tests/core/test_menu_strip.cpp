@@ -59,11 +59,11 @@ TEST(MenuStrip, OnlyCommandsThatExistAreEnabled)
     for (MenuCommand command : {MenuCommand::Parent, MenuCommand::Refresh, MenuCommand::SaveSettings,
                                 MenuCommand::Help, MenuCommand::About, MenuCommand::Quit, MenuCommand::SelectAll,
                                 MenuCommand::InvertAll, MenuCommand::SortNone, MenuCommand::SortNameCase,
-                                MenuCommand::SortDate})
+                                MenuCommand::SortDate, MenuCommand::OpenWith, MenuCommand::Information,
+                                MenuCommand::Version, MenuCommand::Execute, MenuCommand::Delete,
+                                MenuCommand::NewDrawer, MenuCommand::Rename, MenuCommand::Search})
         EXPECT_TRUE(Enabled(strip.ItemOf(command))) << int(command);
-    for (MenuCommand command : {MenuCommand::OpenWith, MenuCommand::Copy, MenuCommand::Delete, MenuCommand::NewDrawer,
-                                MenuCommand::Rename, MenuCommand::Information, MenuCommand::Version,
-                                MenuCommand::Search, MenuCommand::Execute, MenuCommand::SettingsUserMenus})
+    for (MenuCommand command : {MenuCommand::Copy, MenuCommand::SettingsUserMenus})
         EXPECT_FALSE(Enabled(strip.ItemOf(command))) << int(command);
     for (MenuCommand command : {MenuCommand::SettingsListerColors, MenuCommand::SettingsWindowsColors,
                                 MenuCommand::SettingsBufferSizes, MenuCommand::SettingsDateFormats,
