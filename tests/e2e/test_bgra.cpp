@@ -1,6 +1,8 @@
 // KestrovaneBMBGRA: the lister drawn straight into a BGRA32 screen bitmap looks and behaves as Kestrovane's.
 #include "settings_script.h"
 
+#include "support/host_files.h"
+
 #include <gtest/gtest.h>
 
 #include <utime.h>
@@ -110,6 +112,31 @@ TEST(Bgra, TheSameDrawerLooksTheSameAsInKestrovaneAndSelectsAndScrollsAlike)
         for (long px = w.InnerLeft(); px < w.InnerLeft() + w.InnerWidth(); px += 3)
             ASSERT_EQ(scrolled.At(px, w.ListTop() + y), start.At(px, w.ListTop() + y + 30)) << px << "," << y;
     EXPECT_GT(Differing(bgra.Shot("dragged.png"), scrolled, w), 0);
+}
+
+TEST(Bgra, AFileOperationOnTheSelectionEndsInTheSamePictureAsKestrovanes)
+{
+    Session kestrovane, bgra(Bgra);
+    SameDrawer(kestrovane, 12);
+    SameDrawer(bgra, 12);
+    WindowInfo w = bgra.WindowAtStart("Work:", {"Work:"});
+    ASSERT_TRUE(w.found);
+    long x = w.InnerLeft() + 20;
+    Script script;
+    script.WaitIdle().Click(x, w.RowY(2)).Click(x, w.RowY(4)).WaitIdle().Screenshot("selected.png")
+        .Menu("File", "Delete").ExpectWindow("System Request").Gadget("System Request", "Delete")
+        .ExpectNoWindow("System Request").ExpectWindow("Work:").WaitIdle().Screenshot("deleted.png");
+    for (Session *session : {&kestrovane, &bgra}) {
+        RunResult run = session->Run(script, {"Work:"});
+        ASSERT_EQ(run.status, 0) << run.errors;
+    }
+    EXPECT_TRUE(SamePicture(bgra.Shot("selected.png"), kestrovane.Shot("selected.png")));
+    EXPECT_TRUE(SamePicture(bgra.Shot("deleted.png"), kestrovane.Shot("deleted.png")));
+    // Lines 2 and 4 were file101 and file103: gone, and the drawer read again.
+    EXPECT_FALSE(kvtest::HostExists(bgra.Tree() + "/file101"));
+    EXPECT_FALSE(kvtest::HostExists(bgra.Tree() + "/file103"));
+    EXPECT_TRUE(kvtest::HostExists(bgra.Tree() + "/file102"));
+    EXPECT_GT(Differing(bgra.Shot("deleted.png"), bgra.Shot("selected.png"), w), 0);
 }
 
 TEST(Bgra, ItsSettingsFileCarriesTheStatusLineSizeAndKestrovaneReadsIt)
