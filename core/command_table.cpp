@@ -2,6 +2,7 @@
 #include "command_table.h"
 
 #include "commands.h"
+#include "drawer_commands.h"
 #include "file_commands_run.h"
 #include "lister_ops.h"
 #include "settings_commands.h"
@@ -32,6 +33,10 @@ const CommandRow CommandRows[] = {
     {MenuCommand::Help, [](Lister &l, const MenuPick &) { Run(ShowHelp, l); }},
     {MenuCommand::About, [](Lister &l, const MenuPick &) { Run(ShowAbout, l); }},
     {MenuCommand::Quit, [](Lister &l, const MenuPick &) { l.quit = TRUE; }},
+    {MenuCommand::Delete, [](Lister &l, const MenuPick &) { Run(DeleteSelectedEntries, l); }},
+    {MenuCommand::NewDrawer, [](Lister &l, const MenuPick &) { Run(MakeNewDrawer, l); }},
+    {MenuCommand::Rename, [](Lister &l, const MenuPick &) { Run(RenameSelectedEntries, l); }},
+    {MenuCommand::Search, [](Lister &l, const MenuPick &) { Run(SearchEntries, l); }},
     {MenuCommand::SelectAll, [](Lister &l, const MenuPick &) { Run(SelectAllEntries, l); }},
     {MenuCommand::InvertAll, [](Lister &l, const MenuPick &) { Run(InvertAllEntries, l); }},
     {MenuCommand::OpenWith, [](Lister &l, const MenuPick &) { Run(OpenSelectedWith, l); }},

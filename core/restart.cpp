@@ -3,6 +3,7 @@
 
 #include "error_console.h"
 #include "lister_ops.h"
+#include "rendering.h"
 #include "startup.h"
 
 #include <proto/dos.h>
@@ -14,6 +15,7 @@ namespace {
 // Nothing may point into a released BufferSet.
 void ForgetBuffers(Lister &lister)
 {
+    DetachListerCanvas(lister);
     lister.entries = EntryBuffer();
     lister.windowGradient = nullptr;
     lister.destination = nullptr;
@@ -46,15 +48,8 @@ void RestoreSizes(ConfigRecord &config, const ConfigRecord &previous)
 void RestartLister(Lister &lister, const ConfigRecord &previous)
 {
     CloseListerWindow(lister);
-    // The drawer's lock is the current directory and is kept in the
-    // EntryBuffer, which is about to go.
-    CurrentDir(lister.startDirectory);
-    if (lister.entries.Usable()) {
-        BPTR drawer = lister.Header().DrawerLock();
-        if (drawer != 0 && drawer != lister.startDirectory)
-            UnLock(drawer);
-        lister.Header().SetDrawerLock(0);
-    }
+    // The drawer's lock is kept in the EntryBuffer, which is about to go.
+    ReleaseDrawerLock(lister);
     lister.click.valid = FALSE;
     FreeBufferSet(lister.buffers);
     ForgetBuffers(lister);

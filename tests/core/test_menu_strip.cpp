@@ -60,10 +60,10 @@ TEST(MenuStrip, OnlyCommandsThatExistAreEnabled)
                                 MenuCommand::Help, MenuCommand::About, MenuCommand::Quit, MenuCommand::SelectAll,
                                 MenuCommand::InvertAll, MenuCommand::SortNone, MenuCommand::SortNameCase,
                                 MenuCommand::SortDate, MenuCommand::OpenWith, MenuCommand::Information,
-                                MenuCommand::Version, MenuCommand::Execute})
+                                MenuCommand::Version, MenuCommand::Execute, MenuCommand::Delete,
+                                MenuCommand::NewDrawer, MenuCommand::Rename, MenuCommand::Search})
         EXPECT_TRUE(Enabled(strip.ItemOf(command))) << int(command);
-    for (MenuCommand command : {MenuCommand::Copy, MenuCommand::Delete, MenuCommand::NewDrawer,
-                                MenuCommand::Rename, MenuCommand::Search})
+    for (MenuCommand command : {MenuCommand::Copy})
         EXPECT_FALSE(Enabled(strip.ItemOf(command))) << int(command);
     for (MenuCommand command : {MenuCommand::SettingsListerColors, MenuCommand::SettingsWindowsColors,
                                 MenuCommand::SettingsBufferSizes, MenuCommand::SettingsDateFormats,

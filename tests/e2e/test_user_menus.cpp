@@ -106,6 +106,8 @@ TEST(UserMenus, ADamagedFileIsRefusedAndNoMenuIsShown)
                                     .Gadget("System Request", "OK")
                                     .WaitIdle()
                                     .Dump("lister.json")
+                                    .Menu("Project", "Save settings")
+                                    .WaitIdle()
                                     .Text(),
                                 {"Work:"});
     EXPECT_EQ(run.status, 0) << run.errors;
@@ -120,6 +122,52 @@ TEST(UserMenus, ADamagedFileIsRefusedAndNoMenuIsShown)
     WindowInfo lister = FindWindow(session.Dump("lister.json"), "Work:");
     ASSERT_TRUE(lister.found);
     EXPECT_EQ(MenuTitles(lister), (std::vector<std::string>{"Project", "File", "Sort", "History"}));
+    // With no menu linked, "Save settings" leaves the file as it was.
+    EXPECT_TRUE(kvtest::HostExists(session.ProgDir() + "/Kestrovane.cfg"));
+    EXPECT_EQ(session.ReadFileBytes(session.ProgDir() + "/KestrovaneUsermenus.cfg"), bytes);
+}
+
+TEST(UserMenus, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryOne)
+{
+    Session session;
+    // One menu "Old" with one item.
+    std::vector<uint8_t> old = {0, 0, 0, 1, 'O', 'l', 'd', 0, 0, 0, 0, 1,
+                                'I', 0, 0, 0, 'x', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x40, 0, 0, 0, 0, 0, 'C', 'O', 'N', ':', 0, 0, 0, 0};
+    session.WriteFileBytes(session.ProgDir() + "/KestrovaneUsermenus.cfg", old);
+    const std::string editor = "User menus settings";
+    Script script;
+    script.WaitIdle()
+        .Menu("Project", "Settings", "User menus")
+        .ExpectWindow(editor)
+        .Type("New")
+        .Gadget(editor, "Add")
+        .Gadget(editor, "New")
+        .ExpectWindow("New")
+        .Type("Item")
+        .Gadget("New", "Add")
+        .Gadget("New", "OK")
+        .ExpectWindow(editor)
+        .Gadget(editor, "OK")
+        .ExpectNoWindow(editor)
+        .WaitIdle()
+        .Dump("edited.json")
+        .Menu("Project", "Save settings")
+        .ExpectWindow("System Request")
+        .Dump("failed.json")
+        .Gadget("System Request", "Abort")
+        .WaitIdle();
+    RunResult run = session.Run(script.Text(), {"Work:"}, std::string(), {"KESTROVANE_DOS_FAULT=Write:1:221:*Usermenus*"});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    WindowInfo edited = FindWindow(session.Dump("edited.json"), "Work:");
+    ASSERT_TRUE(edited.found);
+    EXPECT_EQ(MenuTitles(edited), (std::vector<std::string>{"Project", "File", "Sort", "History", "Old", "New"}));
+    WindowInfo failed = FindWindow(session.Dump("failed.json"), "System Request");
+    ASSERT_TRUE(failed.found);
+    ASSERT_GE(failed.json["text"].array.size(), 1u);
+    EXPECT_EQ(failed.json["text"][0].string, "PROGDIR:KestrovaneUsermenus.cfg");
+    EXPECT_EQ(session.ReadFileBytes(session.ProgDir() + "/KestrovaneUsermenus.cfg"), old);
+    for (const auto &entry : fs::directory_iterator(session.ProgDir()))
+        EXPECT_EQ(entry.path().filename().string().find(".kv"), std::string::npos) << entry.path();
 }
 
 }  // namespace
