@@ -61,7 +61,7 @@ public:
 
     void Refusal(CONST_STRPTR objectName, CONST_STRPTR reason) override
     {
-        MessageRequest(lister_.Requests(), objectName, reason);
+        SystemRequest(lister_.Requests(), objectName, reason, nullptr, "Abort");
     }
 
     void Progress(const OperationProgress &) override {}

@@ -96,6 +96,6 @@ struct ExpandResult {
 // is; placeholders are case-sensitive. With no current entry "%s" and "%h"
 // insert nothing. The line is NUL-terminated; on TooLong it holds nothing
 // meant to run. Failure is the status; nothing else is reported here.
-ExpandResult ExpandFunction(const ExpandRequest &request, const ExpandBuffers &buffers);
+[[nodiscard]] ExpandResult ExpandFunction(const ExpandRequest &request, const ExpandBuffers &buffers);
 
 #endif /* FILEOPS_EXPAND_FUNCTION_H */

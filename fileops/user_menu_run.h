@@ -73,7 +73,7 @@ struct UserMenuRunPlace {
 // buffer is refused with Failure(name, ERROR_LINE_TOO_LONG, "Skip"/"Abort"),
 // and a "%C" or "%i" left open with Refusal; a cancelled "%i" skips the
 // entry. The current directory is the caller's again on every way out.
-UserMenuRunResult RunUserMenuCommand(const UserMenuCommand &command, MenuRunSelection &selection,
-                                     UserMenuControl &control, const UserMenuRunPlace &place);
+[[nodiscard]] UserMenuRunResult RunUserMenuCommand(const UserMenuCommand &command, MenuRunSelection &selection,
+                                                   UserMenuControl &control, const UserMenuRunPlace &place);
 
 #endif /* FILEOPS_USER_MENU_RUN_H */

@@ -11,7 +11,8 @@ namespace {
 void CopyText(STRPTR field, ULONG size, CONST_STRPTR text)
 {
     size_t length = text != nullptr ? strnlen(text, size - 1) : 0;
-    std::memcpy(field, text, length);
+    if (length != 0)
+        std::memcpy(field, text, length);
     field[length] = '\0';
 }
 

@@ -8,7 +8,8 @@ namespace {
 void CopyName(STRPTR field, CONST_STRPTR name)
 {
     size_t length = name != nullptr ? strnlen(name, UserMenuNameSize - 1) : 0;
-    std::memcpy(field, name, length);
+    if (length != 0)
+        std::memcpy(field, name, length);
     field[length] = '\0';
 }
 
