@@ -11,7 +11,7 @@ BOOL PathIsRoot(CONST_STRPTR path);
 // unless the path ends in ":" or is empty (the current directory, whose
 // drawers are named by their names alone). FALSE, with the path unchanged,
 // when the result would not fit.
-BOOL AppendDrawerName(STRPTR path, ULONG size, CONST_STRPTR name);
+[[nodiscard]] BOOL AppendDrawerName(STRPTR path, ULONG size, CONST_STRPTR name);
 
 enum class ParentCut {
     AtSlash,       // "Work:Audio/Music" → "Work:Audio"
@@ -26,7 +26,7 @@ ParentCut CutToParent(STRPTR path);
 
 // Copies `from` into `to` (`size` bytes). FALSE, with `to` unchanged, when
 // it does not fit.
-BOOL CopyPath(STRPTR to, ULONG size, CONST_STRPTR from);
+[[nodiscard]] BOOL CopyPath(STRPTR to, ULONG size, CONST_STRPTR from);
 
 // Makes an empty or relative drawer path (one without a ":") the full path
 // of the drawer it names now, from the lock's own name, so that the lister,

@@ -66,13 +66,22 @@ void ListerControl::ShowLines(const OperationProgress &progress, UQUAD now)
 {
     char line[ProgressLineSize];
     SetProgressLine(window_, 0, progress.current);
-    std::snprintf(line, sizeof line, progress.totalsKnown ? "%lu of %lu entries" : "%lu of at least %lu entries",
-                  static_cast<unsigned long>(progress.entriesDone), static_cast<unsigned long>(progress.entriesTotal));
+    // An operation that counts nothing beforehand (Delete) gives no totals:
+    // what it has done so far is all there is to show.
+    if (progress.entriesTotal == 0)
+        std::snprintf(line, sizeof line, "%lu entries so far", static_cast<unsigned long>(progress.entriesDone));
+    else
+        std::snprintf(line, sizeof line, progress.totalsKnown ? "%lu of %lu entries" : "%lu of at least %lu entries",
+                      static_cast<unsigned long>(progress.entriesDone),
+                      static_cast<unsigned long>(progress.entriesTotal));
     SetProgressLine(window_, 1, line);
     char done[32], total[32];
     FormatBytes(progress.bytesDone, done, sizeof done);
     FormatBytes(progress.bytesTotal, total, sizeof total);
-    std::snprintf(line, sizeof line, "%s of %s", done, total);
+    if (progress.bytesTotal != 0)
+        std::snprintf(line, sizeof line, "%s of %s", done, total);
+    else
+        std::snprintf(line, sizeof line, "%s", progress.bytesDone != 0 ? done : "");
     SetProgressLine(window_, 2, line);
     line[0] = '\0';
     if (now > 0 && progress.bytesDone > 0) {

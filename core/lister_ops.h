@@ -11,7 +11,7 @@
 // on the first opening, only updated later), attaches it to SharedPort with
 // the IDCMP flags 0x36A and sets the menu strip. FALSE when the window
 // cannot be opened.
-BOOL OpenListerWindow(Lister &lister);
+[[nodiscard]] BOOL OpenListerWindow(Lister &lister);
 
 // Removes the menu strip, answers every waiting message, detaches the window
 // from SharedPort and closes it. Nothing happens when no window is open.
@@ -21,9 +21,12 @@ void CloseListerWindow(Lister &lister);
 // IDCMP_NEWSIZE (the window's new size is then read from the window).
 BOOL DrainListerMessages(Lister &lister);
 
-// The status line and the visible list, or the visible list alone.
+// The status line and the visible list, or the visible list alone, or
+// only the visible rows of line `row` (after it was inverted). Each goes
+// through the lister's canvas; nothing happens without a window.
 void PresentListerWindow(Lister &lister);
 void PresentListerRows(Lister &lister);
+void PresentListerRow(Lister &lister, ULONG row);
 
 // Sets the vertical scroller's knob to ScrollTop, or the horizontal one to
 // ScrollLeft, in the open window.
@@ -36,7 +39,7 @@ void UpdateHorizontalScroller(Lister &lister);
 // the size the list needs and presents it; then tells the user about entries
 // or lines that did not fit their buffers. FALSE when the window could not
 // be opened (the lister then quits).
-BOOL ShowListerDrawer(Lister &lister);
+[[nodiscard]] BOOL ShowListerDrawer(Lister &lister);
 
 // GoToDrawer: shows the drawer `path` (the HistoryList records it).
 // A path longer than the path buffer is refused with a requester and the
@@ -49,6 +52,10 @@ void GoToParent(Lister &lister);
 void EnterDrawer(Lister &lister, CONST_STRPTR name);
 void OpenDrawerRequester(Lister &lister);
 void SetDestinationRequester(Lister &lister);
+
+// Makes the start directory current again and releases the drawer's lock
+// (at quit, and before "Restart" frees the EntryBuffer that keeps it).
+void ReleaseDrawerLock(Lister &lister);
 
 // Lays the current entries out and draws them again (after a sort change).
 void RedrawEntries(Lister &lister);
@@ -123,19 +130,23 @@ void RunAsynchronously(Lister &lister, CONST_STRPTR command);
 // before an existing file is replaced, then the user menus.
 void SaveSettings(Lister &lister);
 
-// --- User menus (user_menu_hooks.cpp: filled in with the user menus) ------------
+// --- User menus (user_menus.cpp, user_menu_command.cpp) ------------------------
 
 // Reads the user menu file into BufferSet entry 5 (start-up and "Restart").
+// No file: no user menus. A file that cannot be read or is damaged is
+// refused whole with a requester naming it; there are no user menus then.
 void LoadUserMenus(Lister &lister);
 
-// Writes the user menus after the configuration file; FALSE stops "Save
-// settings" with the failure reported.
+// Writes the user menus after the configuration file, beside the old one
+// until whole; nothing when no menu is linked. FALSE when it failed (the
+// requester has said why; the old file is as it was).
 BOOL SaveUserMenus(Lister &lister);
 
 // The user menus to append to the strip after "History" (nullptr: none).
 struct Menu *UserMenuStrip(Lister &lister);
 
-// A pick in a user menu.
+// A pick in a user menu (`menu` and `item` from 0): the item run over the
+// selection. A pick of nothing linked does nothing.
 void RunUserMenuItem(Lister &lister, ULONG menu, ULONG item);
 
 #endif /* CORE_LISTER_OPS_H */

@@ -29,8 +29,7 @@ ListerDrawing DrawingOf(Lister &lister)
     drawing.windowGradient = lister.windowGradient;
     drawing.dates = &lister.dates;
     drawing.dateWidth = lister.dateWidth;
-    drawing.bitmap = lister.buffers.Bytes(BufferBitmap);
-    drawing.bitmapSize = lister.buffers.Length(BufferBitmap);
+    drawing.canvas = lister.canvas;
     drawing.statusStrip = lister.statusStrip;
     return drawing;
 }
@@ -44,6 +43,8 @@ void PathTooLong(Lister &lister)
 void LeaveDrawer(Lister &lister)
 {
     CloseListerWindow(lister);
+    // The picture of the old drawer goes before the new one is read.
+    lister.canvas->Release();
     lister.view.scrollTop = 0;
     lister.view.scrollLeft = 0;
     lister.click.valid = FALSE;
@@ -76,8 +77,14 @@ BOOL ShowListerDrawer(Lister &lister)
     // the entries that were read.
     if (read.scanError != 0)
         FaultRequester(lister.Requests(), lister.Path(), read.scanError, FaultButtons::AbortOnly);
-    if (lister.layout.bitmapTooSmall)
-        MessageRequest(lister.Requests(), "To little memory for bitmap");
+    if (lister.layout.bitmapTooSmall) {
+        // Say how much is missing and where the limit is raised.
+        char shown[120];
+        std::snprintf(shown, sizeof shown, "%lu of %lu entries shown: %s",
+                      static_cast<unsigned long>(lister.layout.linesDrawn),
+                      static_cast<unsigned long>(lister.layout.lineCount), lister.canvas->ShortageAdvice());
+        MessageRequest(lister.Requests(), "To little memory for bitmap", shown);
+    }
     return TRUE;
 }
 
@@ -89,8 +96,9 @@ void GoToDrawer(Lister &lister, CONST_STRPTR path)
     }
     LeaveDrawer(lister);
     UpdateHistory(lister.history, path);
+    // The length was checked above: the path always fits.
     if (path != lister.Path())
-        SetListerPath(lister.Header(), path);
+        (void)SetListerPath(lister.Header(), path);
     if (!ShowListerDrawer(lister))
         lister.quit = TRUE;
 }

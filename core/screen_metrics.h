@@ -36,7 +36,7 @@ void SetFontMetrics(ScreenMetrics &metrics, ULONG ySize, ULONG xSize, ULONG base
 // window border attributes) and opens the screen's font (OpenFont on its
 // TextAttr; the caller closes it with CloseFont). FALSE, with nothing held,
 // when the font cannot be opened.
-BOOL ReadScreenMetrics(ScreenMetrics &metrics, struct Screen *screen, struct DrawInfo *drawInfo,
+[[nodiscard]] BOOL ReadScreenMetrics(ScreenMetrics &metrics, struct Screen *screen, struct DrawInfo *drawInfo,
                        struct TextFont **font);
 
 #endif /* CORE_SCREEN_METRICS_H */

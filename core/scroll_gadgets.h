@@ -39,7 +39,7 @@ struct ScrollGadgets {
 // Measures the sizing image (made and disposed at once) and makes the down,
 // up, right and left arrow images ("sysiclass", SYSIA_DrawInfo and
 // SYSIA_Which). FALSE, with nothing kept, when an image cannot be made.
-BOOL CreateArrowImages(ScrollGadgets &set, struct DrawInfo *drawInfo);
+[[nodiscard]] BOOL CreateArrowImages(ScrollGadgets &set, struct DrawInfo *drawInfo);
 
 // The six gadgets (all GA_Immediate), each linked behind the one before
 // with GA_Previous:
@@ -60,7 +60,7 @@ BOOL CreateArrowImages(ScrollGadgets &set, struct DrawInfo *drawInfo);
 //                  RelWidth 1 − size width − right width − left width − left
 //                  border − 3, height size height − 4, RelBottom 3 − size height
 // with the scroller values of `shape`. FALSE, with none kept, on failure.
-BOOL CreateScrollGadgets(ScrollGadgets &set, const ScreenMetrics &metrics, const ListerWindowSpec &shape,
+[[nodiscard]] BOOL CreateScrollGadgets(ScrollGadgets &set, const ScreenMetrics &metrics, const ListerWindowSpec &shape,
                          ULONG verticalTop, ULONG horizontalTop);
 
 // Gives the scrollers new totals, visible parts and tops (SetAttrsA: the

@@ -1,6 +1,7 @@
 // core/shutdown.cpp: Shutdown: everything a lister holds released in its fixed order.
 #include "core.h"
 #include "lister_ops.h"
+#include "rendering.h"
 
 #include <proto/asl.h>
 #include <proto/dos.h>
@@ -8,24 +9,30 @@
 #include <proto/graphics.h>
 #include <proto/intuition.h>
 
-void Shutdown(Lister &lister)
+void ReleaseDrawerLock(Lister &lister)
 {
-    // 1–3: the window, after its menu strip and its waiting messages.
-    CloseListerWindow(lister);
-    // 4–5
-    FreeDirectBitMap(lister.direct);
-    DisposeScrollGadgets(lister.gadgets);
-    // 6–7, the other way round: the drawer's lock is the current directory,
-    // so the start directory becomes current again before it is released.
-    if (lister.libraries[LibraryDos] != nullptr)
-        CurrentDir(lister.startDirectory);
+    // The drawer's lock is the current directory: the start directory
+    // becomes current again before the lock goes.
+    CurrentDir(lister.startDirectory);
     if (lister.entries.Usable()) {
         BPTR drawer = lister.Header().DrawerLock();
         if (drawer != 0 && drawer != lister.startDirectory)
             UnLock(drawer);
         lister.Header().SetDrawerLock(0);
     }
-    // 8–10
+}
+
+void Shutdown(Lister &lister)
+{
+    // The window first, after its menu strip and its waiting messages.
+    CloseListerWindow(lister);
+    // What was drawn into it and the gadgets it had.
+    FreeDirectBitMap(lister.direct);
+    DetachListerCanvas(lister);
+    DisposeScrollGadgets(lister.gadgets);
+    if (lister.libraries[LibraryDos] != nullptr)
+        ReleaseDrawerLock(lister);
+    // The handles of started commands, then the buffers.
     if (lister.userMenuOutput != 0)
         Close(lister.userMenuOutput);
     lister.userMenuOutput = 0;
@@ -34,7 +41,7 @@ void Shutdown(Lister &lister)
     lister.consoleHandle = 0;
     FreeBufferSet(lister.buffers);
     lister.entries = EntryBuffer();
-    // 11: the glyph set, the font, the pens, the draw info and the screen.
+    // The glyph set, the font, the pens, the draw info and the screen.
     FreeGlyphSet(lister.glyphs);
     CloseFont(lister.font);
     lister.font = nullptr;
@@ -50,7 +57,7 @@ void Shutdown(Lister &lister)
     }
     lister.drawInfo = nullptr;
     lister.screen = nullptr;
-    // 12
+    // The dialogs' frames and the window's port.
     for (struct Image *&frame : lister.frameImages) {
         DisposeObject(frame);
         frame = nullptr;
@@ -58,13 +65,12 @@ void Shutdown(Lister &lister)
     if (lister.sharedPort != nullptr)
         DeleteMsgPort(lister.sharedPort);
     lister.sharedPort = nullptr;
-    // 13
     for (APTR &request : lister.requesters) {
         if (request != nullptr)
             FreeAslRequest(request);
         request = nullptr;
     }
-    // 14
+    // The libraries, in the reverse of their opening order.
     const ListerLibrary closing[LibraryCount] = {LibraryAsl, LibraryWorkbench, LibraryCyberGraphics,
                                                  LibraryGraphics, LibraryIntuition, LibraryDos};
     for (ListerLibrary library : closing) {

@@ -1,10 +1,13 @@
 // core/startup.cpp: Startup: a lister's resources acquired in their fixed order, its drawer shown, its loop run.
 #include "core.h"
 #include "lister_ops.h"
+#include "settings_commands.h"
+#include "startup.h"
 
 #include "command_line.h"
 #include "drawer_paths.h"
 #include "error_console.h"
+#include "rendering.h"
 
 #include <dos/dosextens.h>
 #include <graphics/view.h>
@@ -85,16 +88,13 @@ void ObtainPens(Lister &lister)
     lister.pens[1] = ObtainBestPenA(colours, 0x95959595, 0xCFCFCFCF, 0xFFFFFFFF, tags);
 }
 
-// Step 13: the settings that take effect before the buffers exist.
+// The settings that take effect before the buffers exist.
 void ApplySettings(Lister &lister)
 {
     SetDateRequestFormat(lister.dates, lister.config.DateFormat(), lister.config.DayNameSubstitution());
     SetSortCheck(lister.menus, lister.config.SortOrder());
     lister.dialogs.geometry = DialogGeometryFromRecord(lister.config);
-    if (lister.config.NoCgxWpa() != 0)
-        AllocDirectBitMap(lister.direct, ULONG(lister.metrics.screenWidth - lister.metrics.BordersX()),
-                          ULONG(lister.metrics.screenHeight - lister.metrics.BordersY()),
-                          lister.screen->RastPort.BitMap);
+    SyncDirectBitMap(lister);
 }
 
 // A record that another program or a damaged file filled with values no
@@ -110,7 +110,20 @@ void ReportConfigResets(Lister &lister, ULONG resets)
     MessageRequest(lister.Requests(), first, names);
 }
 
-// Step 16 after a successful allocation: the buffers' first contents.
+}  // namespace
+
+BufferSetLengths ListerBufferLengths(const Lister &lister)
+{
+    BufferSetLengths lengths = ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth),
+                                                       ULONG(lister.metrics.BordersX()), lister.metrics.ySize,
+                                                       lister.metrics.statusHeight);
+    if (!lister.HasBitmapBuffer())
+        lengths.count = BufferSetCount - 1;
+    return lengths;
+}
+
+// The buffers' first contents, once they are allocated (at start and after
+// "Restart").
 BOOL PrepareBuffers(Lister &lister)
 {
     const BufferSet &buffers = lister.buffers;
@@ -132,6 +145,7 @@ BOOL PrepareBuffers(Lister &lister)
     ULONG canvasRows = DialogCanvasRows(lister.metrics.ySize);
     lister.dialogs.canvas = RenderTarget{buffers.Bytes(BufferDialogCanvas), stripWidth * PixelBytes, stripWidth,
                                          canvasRows};
+    AttachBitmapBuffer(lister);
     LoadUserMenus(lister);
     return TRUE;
 }
@@ -152,14 +166,15 @@ void PrepareDialogs(Lister &lister)
     toolkit.borderLeft = lister.metrics.borderLeft;
 }
 
-// Steps 1 to 19. FALSE when the lister cannot start; the reason has been
-// shown where there was a way to show it.
+namespace {
+
+// Everything the lister holds before its first drawer is read, in the
+// order it is given back. FALSE when the lister cannot start; the reason
+// has been shown where there was a way to show it.
 BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPath, StartPathResult &pathResult)
 {
-    // 1–2
     pathResult = StartDrawerFromArguments(arguments, length, startPath, ListerPathSize);
     lister.startDirectory = reinterpret_cast<struct Process *>(FindTask(nullptr))->pr_CurrentDir;
-    // 3–6
     if (!OpenLibraries(lister))
         return FALSE;
     AllocateRequesters(lister);
@@ -172,7 +187,6 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         CannotStart(lister, "its frame images");
         return FALSE;
     }
-    // 7–10
     lister.screen = LockPubScreen(nullptr);
     if (lister.screen == nullptr) {
         CannotStart(lister, "the default public screen");
@@ -184,11 +198,11 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         return FALSE;
     }
     ObtainPens(lister);
+    ChooseListerCanvas(lister);
     if (!BuildGlyphSet(lister.glyphs, lister.font))
         return FALSE;   // ends without a message, before any window
-    // 11: the screen stays locked until Shutdown: our windows live on it.
+    // The screen stays locked until Shutdown: our windows live on it.
     lister.consoleHandle = Open("CONSOLE:", MODE_NEWFILE);
-    // 12–14
     LoadSettingsResult loaded = LoadSettings(lister.config, lister.variant->configFileName);
     LONG loadError = IoErr();
     if (loaded == LoadSettingsResult::Unreadable) {
@@ -196,32 +210,28 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         FaultText(loadError, reason);
         MessageRequest(lister.Requests(), lister.variant->configFileName, reason);
     } else if (loaded == LoadSettingsResult::Loaded) {
-        ReportConfigResets(lister, CheckConfigRecord(lister.config, ULONG(lister.metrics.screenWidth),
-                                                     ULONG(lister.metrics.screenHeight)));
+        ULONG resets = CheckConfigRecord(lister.config, ULONG(lister.metrics.screenWidth),
+                                         ULONG(lister.metrics.screenHeight));
+        ReportConfigResets(lister, ReportedConfigResets(lister, resets));
     }
+    StoreStatusLineSize(lister, ListerBufferLengths(lister));
     BuildListerMenus(lister.menus);
     ApplySettings(lister);
     lister.dateWidth = MeasureDateWidth(lister.dates);
-    // 15–16
-    BufferSetLengths lengths = ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth),
-                                                       ULONG(lister.metrics.BordersX()), lister.metrics.ySize,
-                                                       lister.metrics.statusHeight);
-    if (!AllocBufferSet(lister.buffers, lengths) || !PrepareBuffers(lister)) {
+    if (!AllocBufferSet(lister.buffers, ListerBufferLengths(lister)) || !PrepareBuffers(lister)) {
         ShowFatalMessage(lister.variant->errorConsoleName, lister.variant->startFailureText);
         return FALSE;
     }
     PrepareDialogs(lister);
-    // 17
     struct Preferences preferences;
     GetPrefs(&preferences, 28);
     lister.doubleClickSeconds = preferences.DoubleClick.tv_secs;
     lister.doubleClickMicros = preferences.DoubleClick.tv_micro;
-    // 18–19
     if (!CreateArrowImages(lister.gadgets, lister.drawInfo)) {
         CannotStart(lister, "its scroll gadgets");
         return FALSE;
     }
-    BuildGradient(lister.listerGradient, lister.config.ListerGradientBegin(), lister.config.ListerGradientEnd());
+    BuildListerGradient(lister);
     return TRUE;
 }
 
@@ -242,13 +252,13 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
         Shutdown(lister);
         return RETURN_FAIL;
     }
-    // 20–24: the start drawer; one that does not fit the path buffer is
-    // refused, and the lister starts in the current directory instead.
+    // The start drawer; one that does not fit the path buffer is refused,
+    // and the lister starts in the current directory instead.
     if (pathResult == StartPathResult::TooLong)
         MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
     (void)ResolveFullPath(startPath, ListerPathSize);
     UpdateHistory(lister.history, startPath);
-    SetListerPath(lister.Header(), startPath);
+    (void)SetListerPath(lister.Header(), startPath);   // the buffers are the same size
     if (!ShowListerDrawer(lister)) {
         CannotStart(lister, "its window");
         Shutdown(lister);

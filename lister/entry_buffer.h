@@ -155,10 +155,10 @@ struct EntryBuffer {
 // (no lock, empty path, counts and widths 0) and writes the terminator slot,
 // so an empty display order exists before the first ReadDrawer. Returns
 // FALSE when the block is too small to be an EntryBuffer.
-BOOL InitEntryBuffer(const EntryBuffer &buffer);
+[[nodiscard]] BOOL InitEntryBuffer(const EntryBuffer &buffer);
 
 // Sets the lister's path (bounded by the 4088-byte path buffer) and its end
 // position. Returns FALSE, leaving the path as it was, when it does not fit.
-BOOL SetListerPath(ListerHeader &header, CONST_STRPTR path);
+[[nodiscard]] BOOL SetListerPath(ListerHeader &header, CONST_STRPTR path);
 
 #endif /* LISTER_ENTRY_BUFFER_H */

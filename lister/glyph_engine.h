@@ -32,7 +32,7 @@ struct GlyphSet {
 // multiple of 32 (the next cell starts at (start + width + 32) rounded down
 // to 32). Returns FALSE when the scratch bitmap, the table or the sheet
 // cannot be allocated; whatever was allocated is freed again.
-BOOL BuildGlyphSet(GlyphSet &glyphs, struct TextFont *font);
+[[nodiscard]] BOOL BuildGlyphSet(GlyphSet &glyphs, struct TextFont *font);
 
 // Frees the sheet (FreeBitMap) and the table (FreeMem, 2048 bytes); the set
 // is empty afterwards. An empty set is ignored.

@@ -214,12 +214,12 @@ enum class LoadSettingsResult {
 // Read and Closed; the lock is released in every case. The record changes
 // only when all 100 bytes were read; any other outcome leaves it as it was
 // and says why. Applying the settings is the caller's.
-LoadSettingsResult LoadSettings(ConfigRecord &record, CONST_STRPTR fileName);
+[[nodiscard]] LoadSettingsResult LoadSettings(ConfigRecord &record, CONST_STRPTR fileName);
 
 // Writes the record's 100 bytes to an open file. Returns TRUE when all were
 // written; FALSE on failure, with IoErr set (a short write that dos did not
 // explain is reported as ERROR_DISK_FULL). Opening, asking about an existing
 // file and closing are the caller's.
-BOOL WriteConfigRecord(const ConfigRecord &record, BPTR file);
+[[nodiscard]] BOOL WriteConfigRecord(const ConfigRecord &record, BPTR file);
 
 #endif /* SETTINGS_CONFIG_RECORD_H */

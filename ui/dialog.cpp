@@ -116,8 +116,7 @@ struct Gadget *AddDialogButton(DialogToolkit &toolkit, Dialog &dialog, UWORD id,
         {GA_ID, id},
         {GA_Text, reinterpret_cast<IPTR>(label)},
         {GA_RelVerify, TRUE},
-        {Tag(box.fromRight ? GA_RelRight : GA_Left),
-         IPTR(box.fromRight ? 1 - (toolkit.bordersX - toolkit.borderLeft) - box.left - box.width : box.left)},
+        {Tag(box.fromRight ? GA_RelRight : GA_Left), IPTR(DialogGadgetLeft(toolkit, box))},
         {GA_Top, IPTR(box.top)},
         {GA_Width, IPTR(box.width)},
         {GA_Height, IPTR(box.height)},
@@ -130,6 +129,25 @@ struct Gadget *AddDialogButton(DialogToolkit &toolkit, Dialog &dialog, UWORD id,
     if (Last(dialog) == nullptr)
         tags[10].ti_Tag = TAG_IGNORE;
     return Keep(dialog, NewObjectA(nullptr, "frbuttonclass", tags));
+}
+
+LONG DialogGadgetLeft(const DialogToolkit &toolkit, const DialogBox &box)
+{
+    if (!box.fromRight)
+        return box.left;
+    // GA_RelRight counts from the window's last column, borders included.
+    return 1 - (toolkit.bordersX - toolkit.borderLeft) - box.left - box.width;
+}
+
+struct Gadget *AddDialogGadget(Dialog &dialog, CONST_STRPTR className, const struct TagItem *tags)
+{
+    struct TagItem chained[] = {
+        {GA_Previous, reinterpret_cast<IPTR>(Last(dialog))},
+        {TAG_MORE, reinterpret_cast<IPTR>(tags)},
+    };
+    if (Last(dialog) == nullptr)
+        chained[0].ti_Tag = TAG_IGNORE;
+    return Keep(dialog, NewObjectA(nullptr, className, chained));
 }
 
 struct Gadget *AddDialogField(DialogToolkit &toolkit, Dialog &dialog, UWORD id, STRPTR buffer, ULONG maxChars,

@@ -106,6 +106,16 @@ void AddDialogLabel(Dialog &dialog, LONG x, LONG y, CONST_STRPTR text, ULONG col
 struct Gadget *AddDialogButton(DialogToolkit &toolkit, Dialog &dialog, UWORD id, CONST_STRPTR label,
                                const DialogBox &box, BOOL toggle = FALSE, BOOL selected = FALSE);
 
+// Any other BOOPSI gadget (a "propgclass" slider, a numeric field placed
+// from the right …): made from `className` with the caller's `tags`,
+// chained behind the dialog's last gadget (GA_Previous is added here).
+// nullptr when it cannot be made (the dialog is marked failed).
+struct Gadget *AddDialogGadget(Dialog &dialog, CONST_STRPTR className, const struct TagItem *tags);
+
+// The value for GA_Left, or for GA_RelRight when `box.fromRight`, that puts
+// a gadget where `box` says.
+LONG DialogGadgetLeft(const DialogToolkit &toolkit, const DialogBox &box);
+
 // A "strgclass" text field on the caller's buffer (`maxChars` bytes, NUL
 // included), spanning the window's width less `relWidth`; numeric fields
 // carry STRINGA_LongVal. nullptr when it cannot be made.
@@ -123,7 +133,7 @@ void PresentDialog(DialogToolkit &toolkit, const Dialog &dialog);
 // its description, presents the canvas and adds and draws the gadgets.
 // FALSE (nothing left open; the gadgets are disposed) when a gadget could
 // not be made or the window cannot open.
-BOOL OpenDialog(DialogToolkit &toolkit, Dialog &dialog);
+[[nodiscard]] BOOL OpenDialog(DialogToolkit &toolkit, Dialog &dialog);
 
 // Closes it: removes the gadgets, answers every message still at its port,
 // closes the window and disposes of the gadgets; the window the toolkit

@@ -21,7 +21,7 @@ struct ProgressWindow {
 // Opens it centred on the toolkit's screen with `title`, the current lines
 // and an "Abort" button. FALSE (nothing open) when it cannot open; the
 // operation then goes on without it.
-BOOL OpenProgressWindow(DialogToolkit &toolkit, ProgressWindow &progress, CONST_STRPTR title);
+[[nodiscard]] BOOL OpenProgressWindow(DialogToolkit &toolkit, ProgressWindow &progress, CONST_STRPTR title);
 
 // Sets line `line` (cut to ProgressLineSize − 1 characters); shown at the
 // next ShowProgress.

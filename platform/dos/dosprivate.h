@@ -87,6 +87,17 @@ std::string RamDiskDirectory(const std::string &home);
 // Reads the volume and assign table text into `config` (volumes.cpp).
 void ApplyMountTable(const std::string &text, DosConfig &config);
 
+// The installation's preferences (envarc.cpp): a home whose ENVARC: has no
+// "sys" drawer yet gets the platform's defaults there (the drawer icon
+// "sys/def_drawer.info"); then every file of ENVARC: that ENV: lacks is
+// copied into ENV:, as the system's start does. Host failures leave the
+// file out, silently: ENV: then simply lacks it.
+void InstallEnvironment(const DosConfig &config);
+
+// The drawer icon the platform ships, as the bytes of a ".info" file
+// (default_icons.cpp).
+std::vector<UBYTE> DefaultDrawerIcon();
+
 // --- Paths ---------------------------------------------------------------
 
 std::string HostPathOf(const DosLocation &where);

@@ -212,6 +212,7 @@ std::shared_ptr<const DosConfig> LoadConfig()
         }
     }
     ApplyMountTable(ReadWholeFile(tablePath), *config);
+    InstallEnvironment(*config);
     // People edit the table by hand: say what was left out and why.
     for (const std::string &problem : config->tableErrors)
         std::fprintf(stderr, "dos: %s: ignored %s\n", tablePath.c_str(), problem.c_str());

@@ -59,13 +59,14 @@ TEST(MenuStrip, OnlyCommandsThatExistAreEnabled)
     for (MenuCommand command : {MenuCommand::Parent, MenuCommand::Refresh, MenuCommand::SaveSettings,
                                 MenuCommand::Help, MenuCommand::About, MenuCommand::Quit, MenuCommand::SelectAll,
                                 MenuCommand::InvertAll, MenuCommand::SortNone, MenuCommand::SortNameCase,
-                                MenuCommand::SortDate, MenuCommand::Copy})
+                                MenuCommand::SortDate, MenuCommand::OpenWith, MenuCommand::Information,
+                                MenuCommand::Version, MenuCommand::Execute, MenuCommand::Delete,
+                                MenuCommand::NewDrawer, MenuCommand::Rename, MenuCommand::Search, MenuCommand::Copy})
         EXPECT_TRUE(Enabled(strip.ItemOf(command))) << int(command);
-    for (MenuCommand command : {MenuCommand::OpenWith, MenuCommand::Delete, MenuCommand::NewDrawer,
-                                MenuCommand::Rename, MenuCommand::Information, MenuCommand::Version,
-                                MenuCommand::Search, MenuCommand::Execute, MenuCommand::SettingsListerColors,
-                                MenuCommand::SettingsCopy, MenuCommand::SettingsUserMenus})
-        EXPECT_FALSE(Enabled(strip.ItemOf(command))) << int(command);
+    for (MenuCommand command : {MenuCommand::SettingsListerColors, MenuCommand::SettingsWindowsColors,
+                                MenuCommand::SettingsBufferSizes, MenuCommand::SettingsDateFormats,
+                                MenuCommand::SettingsListerView, MenuCommand::SettingsCopy, MenuCommand::SettingsUserMenus})
+        EXPECT_TRUE(Enabled(strip.ItemOf(command))) << int(command);
     EXPECT_EQ(Enabled(strip.ItemOf(MenuCommand::Open)), bool(MenuCommandBuilt(MenuCommand::Open)));
     EXPECT_TRUE(Enabled(&strip.projectItems[SettingsItem]));
 

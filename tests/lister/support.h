@@ -5,6 +5,8 @@
 #include <lister/entry_buffer.h>
 #include <lister/glyph_engine.h>
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <memory>
 #include <string>
@@ -19,7 +21,7 @@ public:
     explicit TestEntries(ULONG size = 2048000)
         : storage(new UQUAD[(size + 7) / 8]()), buffer(storage.get(), size)
     {
-        InitEntryBuffer(buffer);
+        EXPECT_TRUE(InitEntryBuffer(buffer));
     }
 
     ListerEntry &AddEntry(const std::string &name, LONG type, UQUAD size = 0, LONG days = 0, LONG minute = 0,
