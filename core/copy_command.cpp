@@ -3,6 +3,7 @@
 
 #include "lister_control.h"
 #include "lister_ops.h"
+#include "lister_rows.h"
 
 #include <proto/intuition.h>
 #include <lister/selection.h>
@@ -76,19 +77,11 @@ public:
 
 void CopySelectedEntries(Lister &lister)
 {
-    ListerHeader &header = lister.Header();
     const ConfigRecord &config = lister.config;
     CopyJob job;
     job.buffer = lister.buffers.Bytes(BufferCopy);
     job.bufferSize = lister.buffers.Length(BufferCopy);
-    job.walk.stack = lister.buffers.Bytes(BufferDirStack);
-    job.walk.stackSize = lister.buffers.Length(BufferDirStack);
-    job.walk.pool = lister.buffers.Bytes(BufferDirDepth);
-    job.walk.poolSize = lister.buffers.Length(BufferDirDepth);
-    // Paths below the lister's drawer are built in the rest of its path buffer.
-    ULONG pathEnd = header.pathEnd < ListerPathSize - 1 ? header.pathEnd : ListerPathSize - 1;
-    job.walk.path = header.path + pathEnd + 1;
-    job.walk.pathSize = ListerPathSize - pathEnd - 1;
+    job.walk = ListerWalkBuffers(lister);
     job.destination = lister.destination;
     job.destinationSize = DestinationPathSize;
     job.delayTicks = config.CopyDelayEnabled() != 0 ? config.CopyDelay() : 0;

@@ -1,6 +1,7 @@
 // ui/copy_check_dialog.cpp: "Copy checking": its layout, its two lines, six buttons and the versions of both files.
 #include "copy_check_dialog.h"
 
+#include <fileops/version.h>
 #include <intuition/gadgetclass.h>
 #include <proto/intuition.h>
 
@@ -30,7 +31,8 @@ struct CopyCheckTexts {
     char name[sizeof(((struct FileInfoBlock *)nullptr)->fib_FileName)];
     char date[LEN_DATSTRING];
     char time[LEN_DATSTRING];
-    char versions[2][CopyCheckVersionSize];
+    char versions[2][VersionTextSize];   // where FindVersion puts the texts it finds
+    CONST_STRPTR shown[2];                // the lines 3 and 4: those texts or "Can't find version"
 };
 
 // A bounded copy that always ends the text.
@@ -53,7 +55,31 @@ void SetDisabled(Dialog &dialog, struct Gadget *gadget)
     RefreshGList(gadget, dialog.window, nullptr, 1);
 }
 
+// "Version": the new file's text on line 3, the existing one's on line 4.
+void ShowVersions(const CopyCheckContext &context, const CopyConflict &conflict, Dialog &dialog,
+                  CopyCheckTexts &texts)
+{
+    DialogToolkit &toolkit = *context.toolkit;
+    const LONG y = LONG(toolkit.glyphs->height);
+    CONST_STRPTR newPath = conflict.topLevel ? conflict.source->fib_FileName : conflict.sourcePath;
+    texts.shown[0] = FileVersionText(context, newPath, texts.versions[0]);
+    texts.shown[1] = FileVersionText(context, conflict.destinationPath, texts.versions[1]);
+    AddDialogLabel(dialog, y, 3 * y, texts.shown[0], toolkit.config->WindowTextColor());
+    AddDialogLabel(dialog, y, 4 * y, texts.shown[1], toolkit.config->ListerTextColor());
+    PaintDialog(toolkit, dialog);
+    PresentDialog(toolkit, dialog);
+    RefreshGList(dialog.First(), dialog.window, nullptr, -1);
+}
+
 }  // namespace
+
+CONST_STRPTR FileVersionText(const CopyCheckContext &context, CONST_STRPTR path, STRPTR text)
+{
+    CONST_STRPTR result = NoVersionText;
+    LONG error = 0;
+    (void)FindVersion(path, context.buffer, context.bufferSize, text, result, error);
+    return result;
+}
 
 void LayOutCopyCheck(const DialogToolkit &toolkit, CopyCheckLayout &layout)
 {
@@ -157,6 +183,7 @@ CopyCheckResult CopyCheck(const CopyCheckContext &context, const CopyConflict &c
             case CopyCheckVersionId:
                 if (struct Gadget *version = dialog.Find(CopyCheckVersionId);
                     version != nullptr && (version->Flags & GFLG_DISABLED) == 0) {
+                    ShowVersions(context, conflict, dialog, texts);
                     SetDisabled(dialog, version);
                 }
                 answered = FALSE;

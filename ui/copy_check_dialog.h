@@ -5,6 +5,7 @@
 #include "dialog.h"
 
 #include <fileops/copy_engine.h>
+#include <fileops/version_scan.h>
 #include <lister/date_format.h>
 
 // The six buttons, left to right.
@@ -35,9 +36,6 @@ struct CopyCheckLayout {
 // rest is shared out as five gaps. Does nothing once `layout` is computed.
 void LayOutCopyCheck(const DialogToolkit &toolkit, CopyCheckLayout &layout);
 
-// The longest version text shown on a line.
-constexpr ULONG CopyCheckVersionSize = 120;
-
 // What the dialog reads besides the conflict.
 struct CopyCheckContext {
     DialogToolkit *toolkit = nullptr;
@@ -50,6 +48,12 @@ struct CopyCheckContext {
 // The verdict of line 2: the new file's date against the existing one's,
 // days, then minutes, then ticks, as signed numbers.
 CONST_STRPTR CopyCheckDateVerdict(const struct DateStamp &newFile, const struct DateStamp &existing);
+
+// The version text of the file `path` into `text` (VersionTextSize
+// bytes): of the program NewLoadSeg loads from it, else of its first bytes
+// read into the context's buffer. Returns `text`, or "Can't find version"
+// when there is none or the file is empty or cannot be read.
+CONST_STRPTR FileVersionText(const CopyCheckContext &context, CONST_STRPTR path, STRPTR text);
 
 // Opens "Copy checking" for `conflict` and waits for an answer: "Skip",
 // "Skip all" (mode := SkipAll), "Replace", "Replace all" (mode :=

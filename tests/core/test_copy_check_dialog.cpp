@@ -8,6 +8,10 @@
 #include <proto/intuition.h>
 
 #include "support/headless.h"
+#include "support/host_files.h"
+#include "support/temp_dir.h"
+
+#include <hosted/dos.h>
 
 #include <gtest/gtest.h>
 
@@ -222,6 +226,56 @@ TEST_F(CopyCheckTest, ItsOwnWindowHasNoSizingGadgetTheButtonsAndBothLines)
     kvtest::SettledClick(x, y);
     ASSERT_EQ(result.wait_for(std::chrono::seconds(10)), std::future_status::ready);
     EXPECT_EQ(result.get(), CopyCheckResult::Abort);
+}
+
+TEST_F(CopyCheckTest, VersionShowsBothTextsOnLinesThreeAndFourOnceAndTheAnswerFollows)
+{
+    kvtest::TempDir drawer("kv-copycheck");
+    ASSERT_FALSE(drawer.Path().empty());
+    kvtest::WriteHostFile(drawer.Path("new"), "head\n$VER: tool 1.2 (1.1.2026)\nrest");
+    kvtest::WriteHostFile(drawer.Path("old"), "");   // empty: "Can't find version"
+    std::string newPath, oldPath;
+    ASSERT_TRUE(hosted::VolumePathOf(drawer.Path("new"), newPath));
+    ASSERT_TRUE(hosted::VolumePathOf(drawer.Path("old"), oldPath));
+    char text[VersionTextSize];
+    EXPECT_STREQ(FileVersionText(context, newPath.c_str(), text), " tool 1.2 (1.1.2026)");
+    EXPECT_STREQ(FileVersionText(context, oldPath.c_str(), text), "Can't find version");
+
+    conflict.topLevel = FALSE;
+    conflict.sourcePath = newPath.c_str();
+    conflict.destinationPath = oldPath.c_str();
+    ConflictMode mode = ConflictMode::Ask;
+    ScopedLock lock(Lock("", SHARED_LOCK));
+    std::future<CopyCheckResult> result =
+        std::async(std::launch::async, [&] { return CopyCheck(context, conflict, mode, lock); });
+    struct Window *window = kvtest::WaitForWindow("Copy checking", 5000);
+    ASSERT_NE(window, nullptr);
+    struct Gadget *version = kvtest::GadgetWithId(window, CopyCheckVersionId);
+    ASSERT_NE(version, nullptr);
+    auto click = [&](struct Gadget *gadget) {
+        kvtest::SettledClick(window->LeftEdge + gadget->LeftEdge + gadget->Width / 2,
+                             window->TopEdge + gadget->TopEdge + gadget->Height / 2);
+        kvtest::Settle();
+    };
+    auto lineHas = [&](LONG line, ULONG colour) {
+        for (LONG y = line * LONG(glyphs.height); y < (line + 1) * LONG(glyphs.height); y++)
+            for (LONG x = 0; x < LONG(layout.innerWidth); x++)
+                if (hosted::FramePixel(window->LeftEdge + window->BorderLeft + x,
+                                       window->TopEdge + window->BorderTop + y) == colour)
+                    return true;
+        return false;
+    };
+    EXPECT_FALSE(lineHas(3, config.WindowTextColor()));
+    click(version);
+    EXPECT_TRUE(version->Flags & GFLG_DISABLED);
+    EXPECT_TRUE(lineHas(3, config.WindowTextColor()));
+    EXPECT_TRUE(lineHas(4, config.ListerTextColor()));
+    click(version);   // disabled: nothing happens, the dialog still waits
+    EXPECT_NE(result.wait_for(std::chrono::milliseconds(0)), std::future_status::ready);
+    click(kvtest::GadgetWithId(window, CopyCheckReplaceId));
+    ASSERT_EQ(result.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_EQ(result.get(), CopyCheckResult::Replace);
+    EXPECT_TRUE(lock);
 }
 
 }  // namespace
