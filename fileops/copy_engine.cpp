@@ -210,6 +210,10 @@ CopyResult CopyOperation::Run()
 {
     CopyResult result;
     STRPTR destination = job_.destination;
+    if (destination == nullptr || job_.destinationSize == 0) {
+        result.aborted = TRUE;
+        return result;
+    }
     ULONG length = ULONG(strnlen(destination, job_.destinationSize));
     if (length == job_.destinationSize) {
         destination[job_.destinationSize - 1] = '\0';
