@@ -52,6 +52,10 @@ HostTask *CreateHostTask(const char *name,
 struct ProcessHooks {
     void (*adopt)(HostTask *task) = nullptr;   // called for adopted threads
     void (*cleanup)(HostTask *task) = nullptr; // called when any task ends
+    // Whether a process of this name runs in another program of this
+    // platform (one sharing its KESTROVANE_HOME); FindTask asks it for
+    // names no task of this program has.
+    bool (*namedElsewhere)(const char *name) = nullptr;
 };
 void SetProcessHooks(const ProcessHooks &hooks);
 
