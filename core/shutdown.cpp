@@ -1,6 +1,7 @@
 // core/shutdown.cpp: Shutdown: everything a lister holds released in its fixed order.
 #include "core.h"
 #include "lister_ops.h"
+#include "partner.h"
 
 #include <proto/asl.h>
 #include <proto/dos.h>
@@ -37,6 +38,7 @@ void Shutdown(Lister &lister)
     if (lister.consoleHandle != 0)
         Close(lister.consoleHandle);
     lister.consoleHandle = 0;
+    WithdrawEntryBuffer(lister);
     FreeBufferSet(lister.buffers);
     lister.entries = EntryBuffer();
     // 11: the glyph set, the font, the pens, the draw info and the screen.

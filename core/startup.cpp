@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "drawer_paths.h"
 #include "error_console.h"
+#include "partner.h"
 
 #include <dos/dosextens.h>
 #include <graphics/view.h>
@@ -140,6 +141,7 @@ BOOL PrepareBuffers(Lister &lister)
     lister.dialogs.canvas = RenderTarget{buffers.Bytes(BufferDialogCanvas), stripWidth * PixelBytes, stripWidth,
                                          canvasRows};
     LoadUserMenus(lister);
+    PublishEntryBuffer(lister);
     return TRUE;
 }
 
@@ -177,14 +179,16 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         CannotStart(lister, "its message port");
         return FALSE;
     }
+    JoinPartners(lister);
     if (!CreateFrameImages(lister)) {
         CannotStart(lister, "its frame images");
         return FALSE;
     }
     // 7–10
-    lister.screen = LockPubScreen(nullptr);
+    lister.screen = LockPubScreen(lister.variant->screenName);
     if (lister.screen == nullptr) {
-        CannotStart(lister, "the default public screen");
+        CannotStart(lister, lister.variant->screenName != nullptr ? lister.variant->screenName
+                                                                  : "the default public screen");
         return FALSE;
     }
     lister.drawInfo = GetScreenDrawInfo(lister.screen);
@@ -198,6 +202,8 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
     // 11: the screen stays locked until Shutdown: our windows live on it.
     lister.consoleHandle = Open("CONSOLE:", MODE_NEWFILE);
     // 12–14
+    if (lister.variant->adjustDefaults != nullptr)
+        lister.variant->adjustDefaults(lister.config);
     LoadSettingsResult loaded = LoadSettings(lister.config, lister.variant->configFileName);
     LONG loadError = IoErr();
     if (loaded == LoadSettingsResult::Unreadable) {
@@ -208,11 +214,15 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         ReportConfigResets(lister, CheckConfigRecord(lister.config, ULONG(lister.metrics.screenWidth),
                                                      ULONG(lister.metrics.screenHeight)));
     }
-    BuildListerMenus(lister.menus);
+    FollowFirstSettings(lister);
+    BuildListerMenus(lister.menus, !lister.variant->paired                     ? MenuStripKind::Single
+                                   : lister.variant->role == ListerRole::First ? MenuStripKind::PairedFirst
+                                                                               : MenuStripKind::PairedSecond);
     ApplySettings(lister);
     lister.dateWidth = MeasureDateWidth(lister.dates);
     // 15–16
     if (!AllocBufferSet(lister.buffers, ListerBufferLengths(lister)) || !PrepareBuffers(lister)) {
+        RecordPartnerExit(lister, PartnerExitNoMemory);
         ShowFatalMessage(lister.variant->errorConsoleName, lister.variant->startFailureText);
         return FALSE;
     }
@@ -233,6 +243,23 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
 
 }  // namespace
 
+namespace {
+
+// Everything released; a paired lister first takes leave of its partner,
+// and lister 2 never comes back from here.
+void EndListerRun(Lister &lister, BOOL failed)
+{
+    // Lister 1 alone decides whether the program failed: without lister 2
+    // it still runs.
+    if (failed && lister.variant->role == ListerRole::First)
+        RecordPartnerExit(lister, RETURN_FAIL);
+    LeavePartners(lister);
+    Shutdown(lister);
+    EndPartner(lister);
+}
+
+}  // namespace
+
 LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length)
 {
     std::unique_ptr<Lister> owned(new (std::nothrow) Lister);
@@ -245,7 +272,7 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
     char startPath[ListerPathSize];
     StartPathResult pathResult;
     if (!Acquire(lister, arguments, length, startPath, pathResult)) {
-        Shutdown(lister);
+        EndListerRun(lister, TRUE);
         return RETURN_FAIL;
     }
     // 20–24: the start drawer; one that does not fit the path buffer is
@@ -254,13 +281,18 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
         MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
     (void)ResolveFullPath(startPath, ListerPathSize);
     UpdateHistory(lister.history, startPath);
+    // The partner may read the path at any moment (dual build).
+    Forbid();
     (void)SetListerPath(lister.Header(), startPath);   // the buffers are the same size
+    Permit();
     if (!ShowListerDrawer(lister)) {
         CannotStart(lister, "its window");
-        Shutdown(lister);
+        EndListerRun(lister, TRUE);
         return RETURN_FAIL;
     }
+    if (lister.variant->paired && lister.variant->role == ListerRole::First)
+        (void)StartSecondLister(lister);
     EventLoop(lister);
-    Shutdown(lister);
+    EndListerRun(lister, FALSE);
     return RETURN_OK;
 }
