@@ -1,6 +1,8 @@
-# The two set-up commands: `make run` builds and starts Kestrovane,
-# `make test` builds and runs every test. Both install what is missing.
+# The two set-up commands: `make run` builds and starts Kestrovane (or the
+# program PROGRAM names), `make test` builds and runs every test. Both
+# install what is missing.
 BUILD ?= build
+PROGRAM ?= Kestrovane
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTROVANE_WERROR=ON
 
 .PHONY: all deps configure build test run bench clean
@@ -23,7 +25,7 @@ test: build
 	mkdir -p $(BUILD)/tmp && cd $(BUILD) && TMPDIR=$$(pwd)/tmp ctest --output-on-failure -j2 --timeout 600
 
 run: build
-	$(BUILD)/bin/Kestrovane $(if $(DRAWER),"$(DRAWER)")
+	$(BUILD)/bin/$(PROGRAM) $(if $(DRAWER),"$(DRAWER)")
 
 bench: build
 	sh bench/run-all.sh $(BUILD)

@@ -52,8 +52,9 @@ BOOL AllocBufferSet(BufferSet &set, const BufferSetLengths &lengths)
 {
     set.list = nullptr;
     BufferSetRequest request{};
-    request.list.ml_NumEntries = BufferSetCount;
-    for (ULONG i = 0; i < BufferSetCount; i++) {
+    ULONG count = lengths.count < BufferSetCount ? lengths.count : BufferSetCount;
+    request.list.ml_NumEntries = UWORD(count);
+    for (ULONG i = 0; i < count; i++) {
         MemListEntry(&request.list, i)->me_Reqs = lengths.requirements[i];
         MemListEntry(&request.list, i)->me_Length = lengths.lengths[i];
     }

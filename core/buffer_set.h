@@ -35,10 +35,13 @@ constexpr ULONG DestinationPathSize = 10000;
 constexpr ULONG HistoryBufferSize = 140000;
 constexpr ULONG DialogCanvasMinRows = 256;
 
-// Requirements and length of each entry.
+// Requirements and length of each entry, and how many entries the set has:
+// all thirteen, or the first twelve for a program without the "Bitmap"
+// buffer (its lister is drawn in a graphics bitmap of its own).
 struct BufferSetLengths {
     ULONG requirements[BufferSetCount] = {};
     ULONG lengths[BufferSetCount] = {};
+    ULONG count = BufferSetCount;
 };
 
 // The rows of the DialogCanvas: max(20 × YSize, 256).
@@ -68,7 +71,7 @@ struct BufferSet {
     UBYTE *Bytes(BufferSetEntry entry) const { return static_cast<UBYTE *>(Address(entry)); }
 };
 
-// Allocates all thirteen entries with one AllocEntry, or none. FALSE (the
+// Allocates the `lengths.count` entries with one AllocEntry, or none. FALSE (the
 // set stays empty) when memory is short; IoErr is not involved.
 [[nodiscard]] BOOL AllocBufferSet(BufferSet &set, const BufferSetLengths &lengths);
 

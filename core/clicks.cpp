@@ -44,8 +44,7 @@ void SwallowRelease(Lister &lister)
 
 void PresentRow(Lister &lister, ULONG row)
 {
-    PresentListerLine(lister.window->RPort, lister.geometry, lister.Bitmap(), lister.view, row,
-                      lister.metrics.ySize);
+    PresentListerRow(lister, row);
 }
 
 // With the pointer in the last line's height of the list area and more lines

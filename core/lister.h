@@ -15,6 +15,8 @@
 #include <exec/libraries.h>
 #include <exec/ports.h>
 
+#include <lister/bitmap_canvas.h>
+#include <lister/buffer_canvas.h>
 #include <lister/date_format.h>
 #include <lister/entry_buffer.h>
 #include <lister/glyph_engine.h>
@@ -83,6 +85,10 @@ struct Lister {
     HistoryList history;
     RenderTarget statusStrip;
     DirectBitMap direct;
+    // Where the list is drawn: one of the two canvases, as the variant says.
+    BufferCanvas bufferCanvas;
+    BitMapCanvas bitmapCanvas;
+    ListerCanvas *canvas = &bufferCanvas;
     ULONG viewerNameAt = 0;                      // where the name goes in the ViewerCommand
     STRPTR destination = nullptr;                // BufferSet entry 6
 
@@ -107,7 +113,10 @@ struct Lister {
     STRPTR Path() const { return entries.Header()->path; }
     // Requesters of this lister belong to its window.
     RequestContext Requests() const { return {window, metrics.ySize}; }
-    RenderTarget Bitmap() const { return layout.Bitmap(buffers.Bytes(BufferBitmap)); }
+    // The RenderBitmap of the drawer shown: what selections invert.
+    RenderTarget Bitmap() const { return canvas->Picture(); }
+    // Whether the BufferSet has the "Bitmap" buffer (the lister is drawn in it).
+    BOOL HasBitmapBuffer() const { return variant->rendering == ListerRendering::Buffer; }
 };
 
 #endif /* CORE_LISTER_H */

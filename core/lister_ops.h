@@ -21,9 +21,12 @@ void CloseListerWindow(Lister &lister);
 // IDCMP_NEWSIZE (the window's new size is then read from the window).
 BOOL DrainListerMessages(Lister &lister);
 
-// The status line and the visible list, or the visible list alone.
+// The status line and the visible list, or the visible list alone, or
+// only the visible rows of line `row` (after it was inverted). Each goes
+// through the lister's canvas; nothing happens without a window.
 void PresentListerWindow(Lister &lister);
 void PresentListerRows(Lister &lister);
+void PresentListerRow(Lister &lister, ULONG row);
 
 // Sets the vertical scroller's knob to ScrollTop, or the horizontal one to
 // ScrollLeft, in the open window.

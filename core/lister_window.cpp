@@ -125,16 +125,22 @@ void PresentListerWindow(Lister &lister)
 {
     if (lister.window == nullptr)
         return;
-    PresentLister(lister.window->RPort, lister.geometry, lister.statusStrip, lister.Bitmap(), lister.view,
-                  lister.direct.bitmap != nullptr ? &lister.direct : nullptr);
+    PresentStatusStrip(lister.window->RPort, lister.geometry, lister.statusStrip);
+    lister.canvas->PresentList(lister.window->RPort, lister.geometry, lister.view);
 }
 
 void PresentListerRows(Lister &lister)
 {
     if (lister.window == nullptr)
         return;
-    PresentListerList(lister.window->RPort, lister.geometry, lister.Bitmap(), lister.view,
-                      lister.direct.bitmap != nullptr ? &lister.direct : nullptr);
+    lister.canvas->PresentList(lister.window->RPort, lister.geometry, lister.view);
+}
+
+void PresentListerRow(Lister &lister, ULONG row)
+{
+    if (lister.window == nullptr)
+        return;
+    lister.canvas->PresentLine(lister.window->RPort, lister.geometry, lister.view, row, lister.metrics.ySize);
 }
 
 void UpdateVerticalScroller(Lister &lister)

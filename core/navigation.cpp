@@ -30,8 +30,7 @@ ListerDrawing DrawingOf(Lister &lister)
     drawing.windowGradient = lister.windowGradient;
     drawing.dates = &lister.dates;
     drawing.dateWidth = lister.dateWidth;
-    drawing.bitmap = lister.buffers.Bytes(BufferBitmap);
-    drawing.bitmapSize = lister.buffers.Length(BufferBitmap);
+    drawing.canvas = lister.canvas;
     drawing.statusStrip = lister.statusStrip;
     return drawing;
 }
@@ -45,6 +44,8 @@ void PathTooLong(Lister &lister)
 void LeaveDrawer(Lister &lister)
 {
     CloseListerWindow(lister);
+    // The picture of the old drawer goes before the new one is read.
+    lister.canvas->Release();
     lister.view.scrollTop = 0;
     lister.view.scrollLeft = 0;
     lister.click.valid = FALSE;
@@ -82,10 +83,9 @@ BOOL ShowListerDrawer(Lister &lister)
     if (lister.layout.bitmapTooSmall) {
         // Say how much is missing and where the limit is raised.
         char shown[120];
-        std::snprintf(shown, sizeof shown,
-                      "%lu of %lu entries shown: \"Bitmap\" in \"Settings\" > \"Buffer sizes\" raises the limit",
+        std::snprintf(shown, sizeof shown, "%lu of %lu entries shown: %s",
                       static_cast<unsigned long>(lister.layout.linesDrawn),
-                      static_cast<unsigned long>(lister.layout.lineCount));
+                      static_cast<unsigned long>(lister.layout.lineCount), lister.canvas->ShortageAdvice());
         MessageRequest(lister.Requests(), "To little memory for bitmap", shown);
     }
     return TRUE;

@@ -4,6 +4,7 @@
 #include "error_console.h"
 #include "lister_ops.h"
 #include "partner.h"
+#include "rendering.h"
 #include "startup.h"
 
 #include <proto/dos.h>
@@ -15,6 +16,7 @@ namespace {
 // Nothing may point into a released BufferSet.
 void ForgetBuffers(Lister &lister)
 {
+    DetachListerCanvas(lister);
     lister.entries = EntryBuffer();
     lister.windowGradient = nullptr;
     lister.destination = nullptr;

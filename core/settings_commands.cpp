@@ -4,6 +4,7 @@
 #include "error_console.h"
 #include "lister_ops.h"
 #include "partner.h"
+#include "rendering.h"
 #include "restart.h"
 
 #include <settings/windows/settings_windows.h>
@@ -16,7 +17,7 @@ void Apply(Lister &lister, ULONG effects, const ConfigRecord &previous)
 {
     const ConfigRecord &config = lister.config;
     if (effects & SettingsRebuildListerGradient)
-        BuildGradient(lister.listerGradient, config.ListerGradientBegin(), config.ListerGradientEnd());
+        BuildListerGradient(lister);
     if ((effects & SettingsRebuildWindowGradient) && lister.windowGradient != nullptr)
         BuildGradient(*lister.windowGradient, config.WindowGradientBegin(), config.WindowGradientEnd());
     if (effects & SettingsRemakeDates) {
@@ -36,6 +37,7 @@ void RunSettingsWindow(Lister &lister, SettingsWindow window)
     SettingsContext context;
     context.toolkit = &lister.dialogs;
     context.listerGradient = &lister.listerGradient;
+    DescribeSettingsFor(lister, context);
     const ConfigRecord previous = lister.config;
     SettingsOutcome outcome = window(context, lister.config);
     switch (outcome.ending) {
@@ -60,7 +62,8 @@ void RunSettingsWindow(Lister &lister, SettingsWindow window)
 
 void SyncDirectBitMap(Lister &lister)
 {
-    BOOL wanted = lister.config.NoCgxWpa() != 0;
+    // Only a lister drawn in the "Bitmap" buffer has a direct path to take.
+    BOOL wanted = lister.HasBitmapBuffer() && lister.config.NoCgxWpa() != 0;
     // Without the screen-compatible bitmap the lister presents through
     // WritePixelArray: slower, never wrong, so a failed allocation is no error.
     if (wanted && lister.direct.bitmap == nullptr)

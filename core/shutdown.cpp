@@ -2,6 +2,7 @@
 #include "core.h"
 #include "lister_ops.h"
 #include "partner.h"
+#include "rendering.h"
 
 #include <proto/asl.h>
 #include <proto/dos.h>
@@ -24,14 +25,15 @@ void ReleaseDrawerLock(Lister &lister)
 
 void Shutdown(Lister &lister)
 {
-    // 1–3: the window, after its menu strip and its waiting messages.
+    // The window first, after its menu strip and its waiting messages.
     CloseListerWindow(lister);
-    // 4–5
+    // What was drawn into it and the gadgets it had.
     FreeDirectBitMap(lister.direct);
+    DetachListerCanvas(lister);
     DisposeScrollGadgets(lister.gadgets);
     if (lister.libraries[LibraryDos] != nullptr)
         ReleaseDrawerLock(lister);
-    // 8–10
+    // The handles of started commands, then the buffers.
     if (lister.userMenuOutput != 0)
         Close(lister.userMenuOutput);
     lister.userMenuOutput = 0;
@@ -41,7 +43,7 @@ void Shutdown(Lister &lister)
     WithdrawEntryBuffer(lister);
     FreeBufferSet(lister.buffers);
     lister.entries = EntryBuffer();
-    // 11: the glyph set, the font, the pens, the draw info and the screen.
+    // The glyph set, the font, the pens, the draw info and the screen.
     FreeGlyphSet(lister.glyphs);
     CloseFont(lister.font);
     lister.font = nullptr;
@@ -57,7 +59,7 @@ void Shutdown(Lister &lister)
     }
     lister.drawInfo = nullptr;
     lister.screen = nullptr;
-    // 12
+    // The dialogs' frames and the window's port.
     for (struct Image *&frame : lister.frameImages) {
         DisposeObject(frame);
         frame = nullptr;
@@ -65,13 +67,12 @@ void Shutdown(Lister &lister)
     if (lister.sharedPort != nullptr)
         DeleteMsgPort(lister.sharedPort);
     lister.sharedPort = nullptr;
-    // 13
     for (APTR &request : lister.requesters) {
         if (request != nullptr)
             FreeAslRequest(request);
         request = nullptr;
     }
-    // 14
+    // The libraries, in the reverse of their opening order.
     const ListerLibrary closing[LibraryCount] = {LibraryAsl, LibraryWorkbench, LibraryCyberGraphics,
                                                  LibraryGraphics, LibraryIntuition, LibraryDos};
     for (ListerLibrary library : closing) {

@@ -8,6 +8,7 @@
 #include "drawer_paths.h"
 #include "error_console.h"
 #include "partner.h"
+#include "rendering.h"
 
 #include <dos/dosextens.h>
 #include <graphics/view.h>
@@ -88,7 +89,7 @@ void ObtainPens(Lister &lister)
     lister.pens[1] = ObtainBestPenA(colours, 0x95959595, 0xCFCFCFCF, 0xFFFFFFFF, tags);
 }
 
-// Step 13: the settings that take effect before the buffers exist.
+// The settings that take effect before the buffers exist.
 void ApplySettings(Lister &lister)
 {
     SetDateRequestFormat(lister.dates, lister.config.DateFormat(), lister.config.DayNameSubstitution());
@@ -114,11 +115,16 @@ void ReportConfigResets(Lister &lister, ULONG resets)
 
 BufferSetLengths ListerBufferLengths(const Lister &lister)
 {
-    return ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth), ULONG(lister.metrics.BordersX()),
-                                   lister.metrics.ySize, lister.metrics.statusHeight);
+    BufferSetLengths lengths = ComputeBufferSetLengths(lister.config, ULONG(lister.metrics.screenWidth),
+                                                       ULONG(lister.metrics.BordersX()), lister.metrics.ySize,
+                                                       lister.metrics.statusHeight);
+    if (!lister.HasBitmapBuffer())
+        lengths.count = BufferSetCount - 1;
+    return lengths;
 }
 
-// Step 16 after a successful allocation: the buffers' first contents.
+// The buffers' first contents, once they are allocated (at start and after
+// "Restart").
 BOOL PrepareBuffers(Lister &lister)
 {
     const BufferSet &buffers = lister.buffers;
@@ -140,6 +146,7 @@ BOOL PrepareBuffers(Lister &lister)
     ULONG canvasRows = DialogCanvasRows(lister.metrics.ySize);
     lister.dialogs.canvas = RenderTarget{buffers.Bytes(BufferDialogCanvas), stripWidth * PixelBytes, stripWidth,
                                          canvasRows};
+    AttachBitmapBuffer(lister);
     LoadUserMenus(lister);
     PublishEntryBuffer(lister);
     return TRUE;
@@ -163,14 +170,13 @@ void PrepareDialogs(Lister &lister)
 
 namespace {
 
-// Steps 1 to 19. FALSE when the lister cannot start; the reason has been
-// shown where there was a way to show it.
+// Everything the lister holds before its first drawer is read, in the
+// order it is given back. FALSE when the lister cannot start; the reason
+// has been shown where there was a way to show it.
 BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPath, StartPathResult &pathResult)
 {
-    // 1–2
     pathResult = StartDrawerFromArguments(arguments, length, startPath, ListerPathSize);
     lister.startDirectory = reinterpret_cast<struct Process *>(FindTask(nullptr))->pr_CurrentDir;
-    // 3–6
     if (!OpenLibraries(lister))
         return FALSE;
     AllocateRequesters(lister);
@@ -184,7 +190,6 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         CannotStart(lister, "its frame images");
         return FALSE;
     }
-    // 7–10
     lister.screen = LockPubScreen(lister.variant->screenName);
     if (lister.screen == nullptr) {
         CannotStart(lister, lister.variant->screenName != nullptr ? lister.variant->screenName
@@ -197,11 +202,11 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         return FALSE;
     }
     ObtainPens(lister);
+    ChooseListerCanvas(lister);
     if (!BuildGlyphSet(lister.glyphs, lister.font))
         return FALSE;   // ends without a message, before any window
-    // 11: the screen stays locked until Shutdown: our windows live on it.
+    // The screen stays locked until Shutdown: our windows live on it.
     lister.consoleHandle = Open("CONSOLE:", MODE_NEWFILE);
-    // 12–14
     if (lister.variant->adjustDefaults != nullptr)
         lister.variant->adjustDefaults(lister.config);
     LoadSettingsResult loaded = LoadSettings(lister.config, lister.variant->configFileName);
@@ -211,33 +216,32 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         FaultText(loadError, reason);
         MessageRequest(lister.Requests(), lister.variant->configFileName, reason);
     } else if (loaded == LoadSettingsResult::Loaded) {
-        ReportConfigResets(lister, CheckConfigRecord(lister.config, ULONG(lister.metrics.screenWidth),
-                                                     ULONG(lister.metrics.screenHeight)));
+        ULONG resets = CheckConfigRecord(lister.config, ULONG(lister.metrics.screenWidth),
+                                         ULONG(lister.metrics.screenHeight));
+        ReportConfigResets(lister, ReportedConfigResets(lister, resets));
     }
     FollowFirstSettings(lister);
+    StoreStatusLineSize(lister, ListerBufferLengths(lister));
     BuildListerMenus(lister.menus, !lister.variant->paired                     ? MenuStripKind::Single
                                    : lister.variant->role == ListerRole::First ? MenuStripKind::PairedFirst
                                                                                : MenuStripKind::PairedSecond);
     ApplySettings(lister);
     lister.dateWidth = MeasureDateWidth(lister.dates);
-    // 15–16
     if (!AllocBufferSet(lister.buffers, ListerBufferLengths(lister)) || !PrepareBuffers(lister)) {
         RecordPartnerExit(lister, PartnerExitNoMemory);
         ShowFatalMessage(lister.variant->errorConsoleName, lister.variant->startFailureText);
         return FALSE;
     }
     PrepareDialogs(lister);
-    // 17
     struct Preferences preferences;
     GetPrefs(&preferences, 28);
     lister.doubleClickSeconds = preferences.DoubleClick.tv_secs;
     lister.doubleClickMicros = preferences.DoubleClick.tv_micro;
-    // 18–19
     if (!CreateArrowImages(lister.gadgets, lister.drawInfo)) {
         CannotStart(lister, "its scroll gadgets");
         return FALSE;
     }
-    BuildGradient(lister.listerGradient, lister.config.ListerGradientBegin(), lister.config.ListerGradientEnd());
+    BuildListerGradient(lister);
     return TRUE;
 }
 
@@ -275,8 +279,8 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
         EndListerRun(lister, TRUE);
         return RETURN_FAIL;
     }
-    // 20–24: the start drawer; one that does not fit the path buffer is
-    // refused, and the lister starts in the current directory instead.
+    // The start drawer; one that does not fit the path buffer is refused,
+    // and the lister starts in the current directory instead.
     if (pathResult == StartPathResult::TooLong)
         MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
     (void)ResolveFullPath(startPath, ListerPathSize);

@@ -14,6 +14,17 @@ enum class ListerRole : UBYTE {
     Second = 2
 };
 
+// Where a program composes its lister and how the picture reaches the window.
+enum class ListerRendering : UBYTE {
+    // In the "Bitmap" buffer of the BufferSet, pixels 0, red, green, blue,
+    // copied with WritePixelArray (or the "no cgx_wpa:" direct path).
+    Buffer,
+    // Straight in a BGRA32 graphics bitmap of the screen, allocated per
+    // drawer and blitted; the BufferSet has no "Bitmap" buffer, and the
+    // record's "Bitmap" size field carries the status line buffer's size.
+    ScreenBitMap
+};
+
 // A program's description. Every text here is shown or used as it stands.
 // Descriptions are constant data: several listers may read one at once.
 struct ProgramVariant {
@@ -25,6 +36,7 @@ struct ProgramVariant {
     CONST_STRPTR userMenuFileName;   // "PROGDIR:KestrovaneUsermenus.cfg"
     CONST_STRPTR helpFileName;       // "Kestrovane.guide", looked for in the start drawer, then PROGDIR:
     ListerRole role;
+    ListerRendering rendering = ListerRendering::Buffer;
     // The public screen the lister's windows, the viewer and the help open
     // on; nullptr: the default public screen.
     CONST_STRPTR screenName = nullptr;

@@ -42,6 +42,27 @@ void BuildGradient(GradientTable &table, ULONG begin, ULONG end)
     table.count = n + 1;
 }
 
+void BuildReversedGradient(GradientTable &table, ULONG begin, ULONG end)
+{
+    BuildGradient(table, begin, end);
+    ReverseGradient(table);
+}
+
+void BuildGradientIn(PixelOrder order, GradientTable &table, ULONG begin, ULONG end)
+{
+    if (order == PixelOrder::Bgra)
+        BuildReversedGradient(table, begin, end);
+    else
+        BuildGradient(table, begin, end);
+}
+
+void ReverseGradient(GradientTable &table)
+{
+    ULONG count = table.count > 256 ? 256 : table.count;
+    for (ULONG i = 0; i < count; i++)
+        table.colours[i] = ReversedColour(table.colours[i]);
+}
+
 void FillGradient(UBYTE *buffer, const GradientTable &table, ULONG rows, ULONG stride)
 {
     FillGradientRows(buffer, table, rows, stride, 0, rows);

@@ -22,6 +22,18 @@ constexpr ULONG GradientScale = 10000000;
 // are cleared.
 void BuildGradient(GradientTable &table, ULONG begin, ULONG end);
 
+// The same table for a bitmap whose pixels lie blue, green, red, 0: every
+// colour stored byte-reversed (0xBBGGRR00), so FillGradient paints the
+// configured colours there.
+void BuildReversedGradient(GradientTable &table, ULONG begin, ULONG end);
+
+// BuildGradient or BuildReversedGradient, as a buffer of `order` needs.
+void BuildGradientIn(PixelOrder order, GradientTable &table, ULONG begin, ULONG end);
+
+// Byte-reverses every colour of the table: a reversed table becomes the
+// ARGB one again (and back).
+void ReverseGradient(GradientTable &table);
+
 // Paints `rows` rows of `stride` bytes (stride / 4 pixels each) at `buffer`
 // top to bottom in bands, one per table colour. Band heights differ by at
 // most one row; the rows left over after equal bands go, evenly spread, one

@@ -17,3 +17,13 @@ void HighlightLine(const RenderTarget &bitmap, ULONG line, ULONG lineHeight, ULO
 {
     HighlightLines(bitmap, line, 1, lineHeight, mask);
 }
+
+void HighlightLines(const RenderTarget &bitmap, ULONG first, ULONG count, ULONG lineHeight)
+{
+    HighlightLines(bitmap, first, count, lineHeight, InvertMaskOf(bitmap.order));
+}
+
+void HighlightLine(const RenderTarget &bitmap, ULONG line, ULONG lineHeight)
+{
+    HighlightLines(bitmap, line, 1, lineHeight, InvertMaskOf(bitmap.order));
+}

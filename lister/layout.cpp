@@ -49,15 +49,36 @@ ListerLayout ComputeListerLayout(const ListerHeader &header, const ConfigRecord 
     return layout;
 }
 
+void CutListerLayout(ListerLayout &layout, ULONG rows)
+{
+    if (rows >= layout.height)
+        return;
+    ULONG linesThatFit = layout.lineHeight != 0 ? rows / layout.lineHeight : 0;
+    if (linesThatFit < layout.linesDrawn) {
+        layout.linesDrawn = linesThatFit;
+        layout.bitmapTooSmall = TRUE;
+    }
+    layout.height = rows;
+}
+
 ListerLayout LayoutLister(const ListerDrawing &drawing, const EntryBuffer &entries, const ConfigRecord &config)
 {
     const GlyphSet &glyphs = *drawing.glyphs;
+    ListerCanvas &canvas = *drawing.canvas;
     ListerLayout layout = ComputeListerLayout(*entries.Header(), config, glyphs.nominalWidth, glyphs.height,
-                                              drawing.dateWidth, drawing.bitmap != nullptr ? drawing.bitmapSize : 0);
+                                              drawing.dateWidth, canvas.Capacity());
     ComposeStatusLine(drawing.statusStrip, glyphs, *entries.Header(), *drawing.windowGradient, config);
+    if (layout.height == 0) {
+        canvas.Release();
+        return layout;
+    }
+    const RenderTarget bitmap = canvas.Prepare(layout.width, layout.height, layout.lineHeight);
+    CutListerLayout(layout, bitmap.height);
     if (layout.height == 0)
         return layout;
-    RenderTarget bitmap = layout.Bitmap(drawing.bitmap);
+    layout.stride = bitmap.stride;
+    const ULONG drawerColour = ColourIn(bitmap.order, config.DrawerTextColor());
+    const ULONG textColour = ColourIn(bitmap.order, config.ListerTextColor());
     // The gradient, then the lines on it, a slice at a time: each slice is
     // still in the cache when its text is drawn. A line is drawn once all
     // the rows its text covers are painted.
@@ -72,8 +93,8 @@ ListerLayout LayoutLister(const ListerDrawing &drawing, const EntryBuffer &entri
         while (ready < layout.linesDrawn &&
                (painted == layout.height || 1 + ready * layout.lineHeight + textHeight <= painted))
             ready++;
-        RenderListerLineRange(bitmap, layout, entries, glyphs, *drawing.dates, config.DrawerTextColor(),
-                              config.ListerTextColor(), drawn, ready);
+        RenderListerLineRange(bitmap, layout, entries, glyphs, *drawing.dates, drawerColour, textColour, drawn,
+                              ready);
         drawn = ready;
     }
     return layout;

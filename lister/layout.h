@@ -2,6 +2,7 @@
 #ifndef LISTER_LAYOUT_H
 #define LISTER_LAYOUT_H
 
+#include "canvas.h"
 #include "date_format.h"
 #include "entry_buffer.h"
 #include "glyph_engine.h"
@@ -34,7 +35,7 @@ struct ListerLayout {
     ListerColumns columns;
     ULONG width = 0;          // W, pixels
     ULONG height = 0;         // H, rows
-    ULONG stride = 0;         // 4 × W bytes
+    ULONG stride = 0;         // bytes per row: 4 × W, or the picture's when LayoutLister drew one
     ULONG lineHeight = 0;     // Y
     ULONG lineCount = 0;      // lines of the drawer (drawers + files)
     ULONG linesDrawn = 0;     // lines the RenderBitmap holds: lineCount, unless it was too small
@@ -48,12 +49,11 @@ struct ListerLayout {
 // Everything the lister is drawn with, owned by the lister instance.
 struct ListerDrawing {
     const GlyphSet *glyphs = nullptr;
-    const GradientTable *listerGradient = nullptr;  // background of the list
+    const GradientTable *listerGradient = nullptr;  // background of the list, built in the canvas's order
     const GradientTable *windowGradient = nullptr;  // its first colour is the status line's background
     DateRequest *dates = nullptr;
     ULONG dateWidth = 0;             // MeasureDateWidth
-    UBYTE *bitmap = nullptr;         // the "Bitmap" buffer (RenderBitmap)
-    ULONG bitmapSize = 0;            // its length in bytes
+    ListerCanvas *canvas = nullptr;  // where the RenderBitmap is
     RenderTarget statusStrip;        // the StatusStrip: width = its stride / 4, status height rows
 };
 
@@ -67,11 +67,18 @@ struct ListerDrawing {
 ListerLayout ComputeListerLayout(const ListerHeader &header, const ConfigRecord &config, ULONG nominalWidth,
                                  ULONG lineHeight, ULONG dateWidth, ULONG bitmapSize);
 
-// Lays out the drawer just read and sorted and draws it: fills the
-// RenderBitmap with the lister gradient, composes the status line (every
-// entry counted, drawn or not) and draws the lines that fit
-// (RenderListerLines). Returns the layout; bitmapTooSmall tells the caller
-// to show "To little memory for bitmap" with the button "OK".
+// Keeps to the first `rows` rows of a layout: the whole lines in them are
+// drawn, and bitmapTooSmall is set when that is fewer than the drawer's.
+void CutListerLayout(ListerLayout &layout, ULONG rows);
+
+// Lays out the drawer just read and sorted and draws it: the layout is cut
+// to the canvas's capacity, the canvas prepares the RenderBitmap (and may
+// give fewer rows, CutListerLayout), which is filled with the lister
+// gradient; the status line is composed (every entry counted, drawn or
+// not) and the lines that fit are drawn (RenderListerLines) in the
+// configured colours, in the canvas's pixel order. Returns the layout;
+// bitmapTooSmall tells the caller to show "To little memory for bitmap"
+// with the button "OK".
 ListerLayout LayoutLister(const ListerDrawing &drawing, const EntryBuffer &entries, const ConfigRecord &config);
 
 #endif /* LISTER_LAYOUT_H */

@@ -15,13 +15,19 @@
 constexpr ULONG PixelBytes = 4;
 constexpr ULONG PixelColourMask = 0x00FFFFFF;   // the bits a highlight inverts
 
+// The word 0xBBGGRR00 that lays colour 0x00RRGGBB down as blue, green, red, 0.
+constexpr ULONG ReversedColour(ULONG colour)
+{
+    return ((colour & 0xFF) << 24) | ((colour & 0xFF00) << 8) | ((colour >> 8) & 0xFF00) | (colour >> 24);
+}
+
 // The host word whose memory image is the big-endian word `colour`.
 constexpr ULONG PixelImage(ULONG colour)
 {
     if constexpr (std::endian::native == std::endian::big)
         return colour;
     else
-        return ((colour & 0xFF) << 24) | ((colour & 0xFF00) << 8) | ((colour >> 8) & 0xFF00) | (colour >> 24);
+        return ReversedColour(colour);
 }
 
 // Reads the pixel at `at` as 0x00RRGGBB.
@@ -48,13 +54,37 @@ void InvertPixels(UBYTE *at, ULONG count, ULONG mask = PixelColourMask);
 // 0, R, G, B becomes B, G, R, 0 (the memory order of a BGRA32 screen).
 void CopyPixelsReversed(UBYTE *to, const UBYTE *from, ULONG count);
 
+// The memory order of a buffer's pixels. The program's own buffers are
+// Argb (0, red, green, blue: the WritePixelArray format); a lister drawn
+// straight into a BGRA32 screen bitmap is Bgra (blue, green, red, 0).
+enum class PixelOrder : UBYTE {
+    Argb,
+    Bgra
+};
+
+// What to store (with StorePixel, FillPixels, DrawText) for the configured
+// colour 0x00RRGGBB in a buffer of `order`.
+constexpr ULONG ColourIn(PixelOrder order, ULONG colour)
+{
+    return order == PixelOrder::Argb ? colour : ReversedColour(colour);
+}
+
+// The mask whose exclusive-or inverts red, green and blue in that order and
+// leaves the fourth byte: 0x00FFFFFF, or 0xFFFFFF00 for Bgra.
+constexpr ULONG InvertMaskOf(PixelOrder order)
+{
+    return ColourIn(order, PixelColourMask);
+}
+
 // A pixel buffer the program draws into: `width` × `height` pixels, rows
-// `stride` bytes apart (stride ≥ 4 × width). Drawing never leaves it.
+// `stride` bytes apart (stride ≥ 4 × width), pixels in `order`. Drawing
+// never leaves it.
 struct RenderTarget {
     UBYTE *base = nullptr;
     ULONG stride = 0;
     ULONG width = 0;
     ULONG height = 0;
+    PixelOrder order = PixelOrder::Argb;
 
     UBYTE *PixelAt(ULONG x, ULONG y) const { return base + ULONG(y) * stride + x * PixelBytes; }
 };

@@ -61,13 +61,18 @@ void PresentListerList(struct RastPort *rp, const ListerGeometry &geometry, cons
     BltBitMapRastPort(direct->bitmap, LONG(column), 0, rp, geometry.leftBorder, destY, LONG(width), LONG(rows), 0xC0);
 }
 
-void PresentLister(struct RastPort *rp, const ListerGeometry &geometry, const RenderTarget &statusStrip,
-                   const RenderTarget &bitmap, const ListerView &view, const DirectBitMap *direct)
+void PresentStatusStrip(struct RastPort *rp, const ListerGeometry &geometry, const RenderTarget &statusStrip)
 {
     if (statusStrip.base != nullptr)
         WritePixelArray(statusStrip.base, 0, 0, statusStrip.stride, rp, geometry.leftBorder, geometry.topBorder,
                         std::min(geometry.innerWidth, statusStrip.stride / PixelBytes),
                         std::min(geometry.statusHeight, statusStrip.height), RECTFMT_ARGB);
+}
+
+void PresentLister(struct RastPort *rp, const ListerGeometry &geometry, const RenderTarget &statusStrip,
+                   const RenderTarget &bitmap, const ListerView &view, const DirectBitMap *direct)
+{
+    PresentStatusStrip(rp, geometry, statusStrip);
     PresentListerList(rp, geometry, bitmap, view, direct);
 }
 

@@ -36,11 +36,17 @@ struct DirectBitMap {
 [[nodiscard]] BOOL AllocDirectBitMap(DirectBitMap &direct, ULONG width, ULONG height, struct BitMap *friendBitmap);
 void FreeDirectBitMap(DirectBitMap &direct);   // an empty one is ignored
 
-// Copies the status strip (WritePixelArray, RECTFMT_ARGB, at the left and
-// top border, inner width × status height) and then the visible list
+// Copies the status strip: WritePixelArray, RECTFMT_ARGB, at the left and
+// top border, inner width × status height (cut to the strip).
+void PresentStatusStrip(struct RastPort *rp, const ListerGeometry &geometry, const RenderTarget &statusStrip);
+
+// Copies the status strip (PresentStatusStrip) and then the visible list
 // (PresentListerList).
 void PresentLister(struct RastPort *rp, const ListerGeometry &geometry, const RenderTarget &statusStrip,
                    const RenderTarget &bitmap, const ListerView &view, const DirectBitMap *direct);
+
+// The two calls below take a picture in 0, red, green, blue (a
+// BufferCanvas's); a lister presents through its ListerCanvas, whichever it has.
 
 // Copies only the visible list: the bitmap from (ScrollLeft, ScrollTop),
 // inner width × V, to the window below the status line. Without a

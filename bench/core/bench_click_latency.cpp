@@ -111,6 +111,10 @@ int main(int argc, char **argv)
     double present = reporter.times["BM_PresentAfterScrollerMove"], copy = reporter.times["BM_MemcpySameBytes"];
     if (present > 0 && copy > 0)
         std::printf("scrolling: presenting the visible list / memcpy of the same bytes = %.2f\n", present / copy);
+    double blit = reporter.times["BM_BlitAfterScrollerMove"];
+    if (present > 0 && blit > 0)
+        std::printf("scrolling: KestrovaneBMBGRA's blit %.1f us / Kestrovane's WritePixelArray %.1f us = %.2f  (aim <= 1.00)\n",
+                    blit / 1000, present / 1000, blit / present);
     std::fflush(stdout);
     kvbench::RemoveTree(gWork);
     std::_Exit(0);   // the lister's task is still waiting for input

@@ -1,4 +1,6 @@
-// Scrolling: presenting the whole visible list of a full-screen lister after a scroller move, against memcpy.
+// Scrolling: presenting the whole visible list of a full-screen lister after a scroller move, against memcpy,
+// and KestrovaneBMBGRA's blit of its screen-format picture against Kestrovane's WritePixelArray of its buffer.
+#include <lister/bitmap_canvas.h>
 #include <lister/present.h>
 #include <lister/scroll.h>
 
@@ -44,6 +46,20 @@ struct FullScreenLister {
         view.visibleHeight = geometry.visibleHeight;
     }
     ~FullScreenLister() { CloseWindow(window); }
+
+    // The same picture as a BGRA32 bitmap of the screen (KestrovaneBMBGRA).
+    BitMapCanvas &Canvas()
+    {
+        if (canvas.BitMap() == nullptr) {
+            canvas.Attach(window->WScreen->RastPort.BitMap);
+            RenderTarget picture = canvas.Prepare(bitmap.width, bitmap.height, 12);
+            for (ULONG y = 0; y < picture.height; y++)
+                CopyPixelsReversed(picture.PixelAt(0, y), bitmap.PixelAt(0, y), picture.width);
+        }
+        return canvas;
+    }
+
+    BitMapCanvas canvas;
 };
 
 FullScreenLister &Lister()
@@ -64,6 +80,22 @@ void BM_PresentAfterScrollerMove(benchmark::State &state)
     state.SetBytesProcessed(int64_t(state.iterations()) * lister.geometry.innerWidth * lister.geometry.visibleHeight * 4);
 }
 BENCHMARK(BM_PresentAfterScrollerMove);
+
+void BM_BlitAfterScrollerMove(benchmark::State &state)
+{
+    FullScreenLister &lister = Lister();
+    BitMapCanvas &canvas = lister.Canvas();
+    if (canvas.Picture().height != lister.bitmap.height)
+        state.SkipWithError("no memory for the picture");
+    UWORD pot = 0;
+    for (auto _ : state) {
+        pot = UWORD(pot + 977);
+        ScrollTopFromPot(lister.view, pot);
+        canvas.PresentList(lister.window->RPort, lister.geometry, lister.view);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * lister.geometry.innerWidth * lister.geometry.visibleHeight * 4);
+}
+BENCHMARK(BM_BlitAfterScrollerMove);
 
 void BM_MemcpySameBytes(benchmark::State &state)
 {

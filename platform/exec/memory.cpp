@@ -2,6 +2,7 @@
 #include <hosted/task.h>
 #include <proto/exec.h>
 
+#include <malloc.h>
 #include <sys/mman.h>
 
 #include <atomic>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 namespace {
 
@@ -56,10 +58,61 @@ void PreferHugePages(void *block, ULONG byteSize)
         madvise(reinterpret_cast<void *>(start), end - start, MADV_HUGEPAGE);   // a hint: failure is harmless
 }
 
+// The last large block freed, kept for the next large allocation it suits.
+// On the real system freed memory goes back to exec's free list and is
+// handed out again as it is; the host would instead give it back and clear
+// it page by page when it is asked for again, which for a lister's picture
+// of a hundred megabytes, freed and allocated anew for every drawer, costs
+// as much as drawing it.
+std::mutex gSpareLock;
+void *gSpare = nullptr;
+std::size_t gSpareSize = 0;
+
+// A spare block of at least `byteSize` bytes and not more than twice that
+// (a much larger one is better given back), or nullptr.
+void *TakeSpare(ULONG byteSize)
+{
+    std::lock_guard<std::mutex> hold(gSpareLock);
+    if (gSpare == nullptr || gSpareSize < byteSize || gSpareSize / 2 > byteSize)
+        return nullptr;
+    void *block = gSpare;
+    gSpare = nullptr;
+    gSpareSize = 0;
+    return block;
+}
+
+// Gives a block from RawAllocate back: a large one becomes the spare (the
+// one it replaces goes back to the host).
+void RawFree(void *block)
+{
+    if (block == nullptr)
+        return;
+    std::size_t size = malloc_usable_size(block);
+    if (size < kHugeBlock) {
+        std::free(block);
+        return;
+    }
+    void *previous;
+    {
+        std::lock_guard<std::mutex> hold(gSpareLock);
+        previous = gSpare;
+        gSpare = block;
+        gSpareSize = size;
+    }
+    std::free(previous);
+}
+
 APTR RawAllocate(ULONG byteSize, ULONG requirements)
 {
     if (byteSize == 0)
         return nullptr;
+    if (byteSize >= kHugeBlock) {
+        if (void *spare = TakeSpare(byteSize)) {
+            if ((requirements & MEMF_CLEAR) != 0)
+                std::memset(spare, 0, byteSize);
+            return spare;
+        }
+    }
     void *block = (requirements & MEMF_CLEAR) != 0 ? std::calloc(1, byteSize) : std::malloc(byteSize);
     if (block != nullptr && byteSize >= kHugeBlock)
         PreferHugePages(block, byteSize);
@@ -88,11 +141,13 @@ APTR AllocMem(ULONG byteSize, ULONG requirements)
     return RawAllocate(byteSize, requirements);
 }
 
-/* Frees memory from AllocMem; the size is the one allocated. */
+/* Frees memory from AllocMem; the size is the one allocated. The last
+   large block freed (8 MiB or more) stays with exec for the next large
+   allocation, as freed memory does on the real system. */
 void FreeMem(APTR memoryBlock, ULONG byteSize)
 {
     (void)byteSize;
-    std::free(memoryBlock);
+    RawFree(memoryBlock);
 }
 
 /* Allocates memory that carries its own size, for FreeVec. */
@@ -110,7 +165,7 @@ APTR AllocVec(ULONG byteSize, ULONG requirements)
 void FreeVec(APTR memoryBlock)
 {
     if (memoryBlock != nullptr)
-        std::free(static_cast<UBYTE *>(memoryBlock) - 16);
+        RawFree(static_cast<UBYTE *>(memoryBlock) - 16);
 }
 
 /* Allocates every entry of the list or none of them. The result is a new
@@ -138,7 +193,7 @@ struct MemList *AllocEntry(struct MemList *entry)
         APTR address = RawAllocate(length, entry->ml_ME[i].me_Reqs);
         if (address == nullptr && length != 0) {
             for (UWORD j = 0; j < i; j++)
-                std::free(list->ml_ME[j].me_Addr);
+                RawFree(list->ml_ME[j].me_Addr);
             std::free(list);
             return nullptr;
         }
@@ -154,7 +209,7 @@ void FreeEntry(struct MemList *entry)
     if (entry == nullptr)
         return;
     for (UWORD i = 0; i < entry->ml_NumEntries; i++)
-        std::free(entry->ml_ME[i].me_Addr);
+        RawFree(entry->ml_ME[i].me_Addr);
     std::free(entry);
 }
 

@@ -51,6 +51,9 @@ SettingsOutcome RunColorWindow(const SettingsContext &context, ConfigRecord &con
     for (ULONG g = 0; g < groupCount; g++)
         preview.colours[spec.groups[g].slot] = (config.*spec.groups[g].get)();
     *preview.gradient = *spec.startGradient;
+    // The preview is painted as every dialog is, 0, red, green, blue.
+    if (spec.startGradientOrder != PixelOrder::Argb)
+        ReverseGradient(*preview.gradient);
 
     // The toolkit as this window paints: on the preview, with its gradient.
     DialogToolkit painter = toolkit;

@@ -22,6 +22,7 @@ struct ColorWindowSpec {
     ULONG groupCount;                     // 1 … 4
     const GradientTable *startGradient;   // what the background shows before "Test"
     ULONG confirmEffects;                 // SettingsEffect bits of "OK"
+    PixelOrder startGradientOrder = PixelOrder::Argb;   // how startGradient's colours are stored
 };
 
 // Runs a colour window (second description): allocates its ColorPreview

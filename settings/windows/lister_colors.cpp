@@ -22,6 +22,7 @@ SettingsOutcome RunListerColorsSettings(const SettingsContext &context, ConfigRe
     spec.groups = ListerGroups;
     spec.groupCount = sizeof ListerGroups / sizeof ListerGroups[0];
     spec.startGradient = context.listerGradient;
+    spec.startGradientOrder = context.listerGradientOrder;
     spec.confirmEffects = SettingsRebuildListerGradient | SettingsRereadLister;
     return RunColorWindow(context, config, spec);
 }

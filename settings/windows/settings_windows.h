@@ -18,6 +18,7 @@ struct SettingsWindowRows {
 struct SettingsContext {
     DialogToolkit *toolkit = nullptr;
     const GradientTable *listerGradient = nullptr;   // where the lister colours' preview starts
+    PixelOrder listerGradientOrder = PixelOrder::Argb;   // how that table's colours are stored
     SettingsWindowRows rows;
 };
 

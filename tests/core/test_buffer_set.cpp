@@ -88,4 +88,19 @@ TEST(BufferSet, AllocatesEveryEntryOrNone)
     FreeBufferSet(set);
 }
 
+TEST(BufferSet, WithoutTheBitmapBufferTwelveEntriesAndTheBitmapSizeIsNotAsked)
+{
+    ConfigRecord config;
+    config.SetBitmapSize(200 * ConfigMegabyte);   // whatever the field holds, it is not allocated
+    BufferSetLengths lengths = ComputeBufferSetLengths(config, 1024, 22, 12, 15);
+    lengths.count = BufferSetCount - 1;
+    BufferSet set;
+    hosted::SetAllocFailure(15000000, 0);
+    ASSERT_TRUE(AllocBufferSet(set, lengths));
+    hosted::SetAllocFailure(0, 0);
+    EXPECT_EQ(set.list->ml_NumEntries, BufferSetCount - 1);
+    EXPECT_EQ(set.Length(BufferDirDepth), config.BufferSize(ConfigDirDepthBuffer));
+    FreeBufferSet(set);
+}
+
 }  // namespace

@@ -329,8 +329,22 @@ TEST_F(DialogToolkitTest, TheFaultRequesterShowsTheCapturedErrorAndAShortenedNam
                               FaultButtons::SkipAbort);
     });
     struct Window *request = kvtest::WaitForWindow("System Request", 5000);
+    Settle();
+    std::vector<std::string> lines;
+    bool fitsScreen = false;
+    if (request != nullptr) {
+        lines = hosted::WindowTextLines(request);
+        fitsScreen = request->Height <= request->WScreen->Height;
+    }
+    // Answered before anything is checked: a requester left open would
+    // hold the test's end for ever.
+    for (int tries = 0; tries < 5 && answer.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready;
+         tries++) {
+        hosted::PostKeyStroke(RAWKEY_ESC, 0, 27);
+        answer.wait_for(std::chrono::seconds(2));
+    }
+    ASSERT_EQ(answer.wait_for(std::chrono::seconds(0)), std::future_status::ready);
     ASSERT_NE(request, nullptr);
-    std::vector<std::string> lines = hosted::WindowTextLines(request);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].rfind("Work:ddd", 0), 0u);
     EXPECT_NE(lines[0].find("..."), std::string::npos);
@@ -339,10 +353,7 @@ TEST_F(DialogToolkitTest, TheFaultRequesterShowsTheCapturedErrorAndAShortenedNam
     char expected[FaultTextSize];
     FaultText(ERROR_OBJECT_NOT_FOUND, expected);
     EXPECT_EQ(lines[1], expected);
-    EXPECT_LE(request->Height, request->WScreen->Height);
-    Settle();
-    hosted::PostKeyStroke(RAWKEY_ESC, 0, 27);
-    ASSERT_EQ(answer.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_TRUE(fitsScreen);
     EXPECT_FALSE(answer.get());
 }
 

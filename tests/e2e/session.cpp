@@ -26,8 +26,10 @@ Session::Session(const std::string &program) : root_("kestrovane-e2e"), program_
     const std::string built = std::string(KESTROVANE_BIN_DIR) + "/" + program;
     fs::copy_file(built, ProgDir() + "/" + program);
     fs::permissions(ProgDir() + "/" + program, fs::perms::owner_all);
-    if (fs::exists(built + ".guide"))
-        fs::copy_file(built + ".guide", ProgDir() + "/" + program + ".guide");
+    // Its help file, and the one it shares with the other programs.
+    for (const fs::directory_entry &file : fs::directory_iterator(KESTROVANE_BIN_DIR))
+        if (file.path().extension() == ".guide")
+            fs::copy_file(file.path(), ProgDir() + "/" + file.path().filename().string());
     kvtest::WriteHostFile(Home() + "/Mountlist", "VOLUME Work: \"" + Tree() + "\"\n");
     std::string viewer = Root() + "/bin/Multiview";
     kvtest::WriteHostFile(viewer, "#!/bin/sh\necho \"$PWD|$*\" >> \"" + Root() + "/viewer.log\"\n");

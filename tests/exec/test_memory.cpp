@@ -78,3 +78,40 @@ TEST_F(Memory, SwitchFailsLargeAllocationsAndTheNthOne)
 }
 
 }  // namespace
+
+// A large block freed comes back for the next large allocation as the real
+// system's free list gives it: its old contents, unless MEMF_CLEAR asks; and
+// the failure switch still decides first.
+TEST_F(Memory, ALargeBlockFreedIsHandedOutAgainClearedOnlyWhenAsked)
+{
+    const ULONG size = 16u << 20;
+    auto *first = static_cast<UBYTE *>(AllocVec(size, MEMF_ANY));
+    ASSERT_NE(first, nullptr);
+    std::memset(first, 0xA5, size);
+    FreeVec(first);
+    auto *again = static_cast<UBYTE *>(AllocVec(size - 4096, MEMF_ANY));
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again, first);
+    FreeVec(again);
+    auto *cleared = static_cast<UBYTE *>(AllocVec(size, MEMF_CLEAR));
+    ASSERT_NE(cleared, nullptr);
+    EXPECT_EQ(cleared[0], 0);
+    EXPECT_EQ(cleared[size / 2], 0);
+    EXPECT_EQ(cleared[size - 1], 0);
+    FreeVec(cleared);
+    // Much smaller requests leave it alone; the switch refuses what it refuses.
+    auto *small = static_cast<UBYTE *>(AllocMem(size / 4, MEMF_ANY));
+    ASSERT_NE(small, nullptr);
+    EXPECT_NE(small, cleared);
+    FreeMem(small, size / 4);
+    hosted::SetAllocFailure(size / 2, 0);
+    EXPECT_EQ(AllocVec(size, MEMF_ANY), nullptr);
+    hosted::SetAllocFailure(0, 0);
+    struct MemList request = {};
+    request.ml_NumEntries = 1;
+    request.ml_ME[0].me_Length = size;
+    struct MemList *list = AllocEntry(&request);
+    ASSERT_NE(list, nullptr);
+    std::memset(list->ml_ME[0].me_Addr, 0x5A, size);
+    FreeEntry(list);
+}

@@ -1,5 +1,6 @@
 // Blits: BltBitMapRastPort and BltBitMap between chunky and planar bitmaps, minterms, overlap, templates.
 #include "canvas.h"
+#include <hosted/task.h>
 
 namespace {
 
@@ -132,6 +133,61 @@ TEST(Blits, ClipBlitAndTemplates)
     BltTemplate(const_cast<PLANEPTR>(bits), 2, 2, &t.rp, 3, 0, 8, 2);
     // Row 0 from bit 2: "##......"; row 1: all clear. JAM2 clears in BPen.
     EXPECT_EQ(t.Picture(0, 0, 16, 2), "#####......#####\n###........#####\n");
+}
+
+}  // namespace
+
+namespace {
+
+// A picture drawn by hand in BGRA32 memory, fourth byte 0, as a program
+// drawing straight into a screen-format bitmap leaves it.
+TEST(Blits, ABgraPictureReachesEveryChunkyFormatInItsColours)
+{
+    Canvas screen(8, 8, 32, BMF_CLEAR);
+    Canvas picture(5, 4, 32, BMF_MINPLANES, screen.bm);   // the screen's friend: BGRA32
+    ASSERT_EQ(GetCyberMapAttr(picture.bm, CYBRMATTR_PIXFMT), PIXFMT_BGRA32);
+    APTR base = nullptr;
+    ULONG bytesPerRow = 0;
+    APTR handle = LockBitMapTags(picture.bm, LBMI_BASEADDRESS, &base, LBMI_BYTESPERROW, &bytesPerRow, TAG_DONE);
+    ASSERT_NE(handle, nullptr);
+    UnLockBitMap(handle);
+    EXPECT_EQ(bytesPerRow, GetCyberMapAttr(picture.bm, CYBRMATTR_XMOD));
+    for (ULONG y = 0; y < 4; y++)
+        for (ULONG x = 0; x < 5; x++) {
+            UBYTE *p = static_cast<UBYTE *>(base) + y * bytesPerRow + x * 4;
+            p[0] = UBYTE(0x10 + x), p[1] = UBYTE(0x20 + y), p[2] = 0xC0, p[3] = 0;
+        }
+    for (ULONG format : {PIXFMT_BGRA32, PIXFMT_ARGB32, PIXFMT_RGBA32}) {
+        Canvas window(6, 6, 32, BMF_CLEAR | BMF_SPECIALFMT | SHIFT_PIXFMT(format));
+        BltBitMapRastPort(picture.bm, 1, 1, &window.rp, 2, 1, 4, 3, 0xC0);
+        for (LONG y = 0; y < 6; y++)
+            for (LONG x = 0; x < 6; x++) {
+                bool in = x >= 2 && y >= 1 && y < 4;
+                ULONG expected = in ? 0x00C00000u | ULONG(0x20 + y) << 8 | ULONG(0x10 + x - 1) : 0;
+                UBYTE argb[4];
+                ReadPixelArray(argb, 0, 0, 4, &window.rp, ULONG(x), ULONG(y), 1, 1, RECTFMT_ARGB);
+                ULONG got = ULONG(argb[1]) << 16 | ULONG(argb[2]) << 8 | argb[3];
+                ASSERT_EQ(got, expected) << format << " " << x << "," << y;
+            }
+    }
+}
+
+TEST(Blits, AFriendBitMapFailsWithTheAllocationSwitch)
+{
+    Canvas screen(8, 8, 32, BMF_CLEAR);
+    hosted::SetAllocFailure(4 * 100 * 100, 0);
+    struct BitMap *large = AllocBitMap(200, 100, 32, BMF_MINPLANES, screen.bm);
+    struct BitMap *small = AllocBitMap(100, 50, 32, BMF_MINPLANES, screen.bm);
+    hosted::SetAllocFailure(0, 1);
+    struct BitMap *next = AllocBitMap(10, 10, 32, BMF_MINPLANES, screen.bm);
+    struct BitMap *after = AllocBitMap(10, 10, 32, BMF_MINPLANES, screen.bm);
+    hosted::SetAllocFailure(0, 0);
+    EXPECT_EQ(large, nullptr);
+    EXPECT_NE(small, nullptr);
+    EXPECT_EQ(next, nullptr);
+    EXPECT_NE(after, nullptr);
+    FreeBitMap(small);
+    FreeBitMap(after);
 }
 
 }  // namespace

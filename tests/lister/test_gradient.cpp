@@ -133,3 +133,23 @@ TEST(Gradient, RowsPaintedPieceByPieceMatchOneFill)
     EXPECT_EQ(part[410 * stride], 0xEE);
     EXPECT_TRUE(std::equal(part.begin() + 400 * stride, part.begin() + 410 * stride, whole.begin() + 400 * stride));
 }
+
+TEST(Gradient, TheReversedTableLaysTheSameColoursDownBlueGreenRedZero)
+{
+    GradientTable argb, bgra;
+    BuildGradient(argb, 0x00102030, 0x00FF0080);
+    BuildReversedGradient(bgra, 0x00102030, 0x00FF0080);
+    ASSERT_EQ(bgra.count, argb.count);
+    EXPECT_EQ(bgra.colours[0], 0x30201000u);
+    EXPECT_EQ(bgra.colours[bgra.count - 1], 0x8000FF00u);
+    // Painted, each row's bytes are the ARGB row's reversed pixel by pixel.
+    const ULONG rows = 300, stride = 2 * PixelBytes;
+    std::vector<UBYTE> a(rows * stride), b(rows * stride);
+    FillGradient(a.data(), argb, rows, stride);
+    FillGradient(b.data(), bgra, rows, stride);
+    for (size_t i = 0; i < a.size(); i += 4)
+        ASSERT_TRUE(a[i] == b[i + 3] && a[i + 1] == b[i + 2] && a[i + 2] == b[i + 1] && a[i + 3] == b[i]) << i;
+    // Reversed back it is the ARGB table (what the colour window's preview shows).
+    ReverseGradient(bgra);
+    EXPECT_TRUE(std::equal(argb.colours, argb.colours + argb.count, bgra.colours));
+}

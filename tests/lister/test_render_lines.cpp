@@ -1,4 +1,5 @@
 // RenderListerLines and LayoutLister: where each column of each line lands, and the whole picture.
+#include <lister/buffer_canvas.h>
 #include <lister/layout.h>
 #include <lister/render_lines.h>
 #include <lister/sort.h>
@@ -67,14 +68,15 @@ struct LayoutRig {
         drawing.windowGradient = &windows;
         drawing.dates = &scene.dates;
         drawing.dateWidth = 10;
-        drawing.bitmap = bitmap.data();
-        drawing.bitmapSize = ULONG(bitmap.size());
+        canvas.Attach(bitmap.data(), ULONG(bitmap.size()));
+        drawing.canvas = &canvas;
         drawing.statusStrip = strip.target;
     }
 
     GradientTable lister, windows;
     TestPicture strip;
     std::vector<UBYTE> bitmap;
+    BufferCanvas canvas;
     ListerDrawing drawing;
 };
 
@@ -159,8 +161,7 @@ TEST(RenderLines, LayoutListerDrawsGradientStatusAndLines)
 
     // Too small a buffer: fewer rows, flagged, never overrun.
     std::vector<UBYTE> small(layout.width * 4 * 100 + 3, 0xEE);
-    drawing.bitmap = small.data();
-    drawing.bitmapSize = ULONG(small.size() - 3);
+    rig.canvas.Attach(small.data(), ULONG(small.size() - 3));
     ListerLayout cut = LayoutLister(drawing, scene.entries.buffer, scene.config);
     EXPECT_TRUE(cut.bitmapTooSmall);
     EXPECT_EQ(cut.height, 100u);
