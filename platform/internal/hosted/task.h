@@ -88,6 +88,10 @@ ULONG WaitTimeout(ULONG signalSet, long milliseconds);
 // KESTROVANE_ALLOC_LIMIT (bytes) and KESTROVANE_ALLOC_FAIL (n).
 void SetAllocFailure(unsigned long long aboveSize, unsigned long nth);
 
+// How many blocks of AllocMem, AllocVec and AllocEntry are not freed yet:
+// tests compare it before and after a piece of work.
+long OutstandingAllocations();
+
 // From now on the host's Ctrl-C (SIGINT) sends SIGBREAKF_CTRL_C to
 // `mainTask`, as a Ctrl-C in the shell does to the program it runs; a
 // second Ctrl-C while the first is not taken yet ends the process as the
