@@ -92,6 +92,9 @@ void SetAllocFailure(unsigned long long aboveSize, unsigned long nth);
 // tests compare it before and after a piece of work.
 long OutstandingAllocations();
 
+// How many ports of CreateMsgPort are not deleted yet.
+long OutstandingPorts();
+
 // From now on the host's Ctrl-C (SIGINT) sends SIGBREAKF_CTRL_C to
 // `mainTask`, as a Ctrl-C in the shell does to the program it runs; a
 // second Ctrl-C while the first is not taken yet ends the process as the
