@@ -10,14 +10,15 @@
 // Everything the menu strip can ask for.
 enum class MenuCommand : UBYTE {
     None,
-    Open, Parent, Refresh, SetDestination, Root,
+    Open, Parent, Refresh, SetDestination,
     SettingsListerColors, SettingsWindowsColors, SettingsBufferSizes, SettingsDateFormats, SettingsUserMenus,
     SettingsListerView, SettingsCopy,
     SaveSettings, Help, About, Quit,
     OpenWith, Copy, Delete, NewDrawer, Rename, Information, Version, Search, Execute, SelectAll, InvertAll,
     SortNone, SortNameCase, SortDate,
     History,    // MenuPick::item is the History item (0 … 13)
-    UserMenu    // MenuPick::menu is the user menu (0 …), MenuPick::item its item
+    UserMenu,   // MenuPick::menu is the user menu (0 …), MenuPick::item its item
+    Root        // the dual build's strips only
 };
 
 // The program's own menus; user menus follow from FirstUserMenu on.
