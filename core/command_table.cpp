@@ -6,6 +6,7 @@
 #include "file_commands_run.h"
 #include "lister_ops.h"
 #include "settings_commands.h"
+#include "user_menus.h"
 
 #include <iterator>
 
@@ -26,6 +27,7 @@ const CommandRow CommandRows[] = {
     {MenuCommand::SettingsWindowsColors, [](Lister &l, const MenuPick &) { Run(ShowWindowsColorsSettings, l); }},
     {MenuCommand::SettingsBufferSizes, [](Lister &l, const MenuPick &) { Run(ShowBufferSizesSettings, l); }},
     {MenuCommand::SettingsDateFormats, [](Lister &l, const MenuPick &) { Run(ShowDateFormatSettings, l); }},
+    {MenuCommand::SettingsUserMenus, [](Lister &l, const MenuPick &) { Run(ShowUserMenuSettings, l); }},
     {MenuCommand::SettingsListerView, [](Lister &l, const MenuPick &) { Run(ShowListerViewSettings, l); }},
     {MenuCommand::SettingsCopy, [](Lister &l, const MenuPick &) { Run(ShowCopySettings, l); }},
     {MenuCommand::SaveSettings, [](Lister &l, const MenuPick &) { Run(SaveSettings, l); }},

@@ -43,4 +43,21 @@ constexpr UWORD CopyDelayToggleId = 505;
 constexpr UWORD CopyDelaySliderId = 506;
 constexpr UWORD CopyDelayFieldId = 507;
 
+// "User menus settings": the name field, "Add", and a button for each menu or item (0 … 9).
+constexpr UWORD UserMenuNameFieldId = 600;
+constexpr UWORD UserMenuAddId = 601;
+constexpr UWORD UserMenuEntryId(ULONG entry) { return UWORD(610 + entry); }
+
+// "Usermenuitem function settings".
+constexpr UWORD ItemMenuNameId = 620;
+constexpr UWORD ItemNameId = 621;
+constexpr UWORD ItemFunctionId = 622;
+constexpr UWORD ItemOutputId = 623;
+constexpr UWORD ItemOutputToggleId = 624;
+constexpr UWORD ItemStackId = 625;
+constexpr UWORD ItemPriorityId = 626;
+constexpr UWORD ItemMultitaskingId = 627;
+constexpr UWORD ItemAllAtOnceId = 628;
+constexpr UWORD ItemStartAlwaysId = 629;
+
 #endif /* SETTINGS_WINDOWS_GADGET_IDS_H */

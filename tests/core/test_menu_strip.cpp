@@ -63,11 +63,11 @@ TEST(MenuStrip, OnlyCommandsThatExistAreEnabled)
                                 MenuCommand::Version, MenuCommand::Execute, MenuCommand::Delete,
                                 MenuCommand::NewDrawer, MenuCommand::Rename, MenuCommand::Search})
         EXPECT_TRUE(Enabled(strip.ItemOf(command))) << int(command);
-    for (MenuCommand command : {MenuCommand::Copy, MenuCommand::SettingsUserMenus})
+    for (MenuCommand command : {MenuCommand::Copy})
         EXPECT_FALSE(Enabled(strip.ItemOf(command))) << int(command);
     for (MenuCommand command : {MenuCommand::SettingsListerColors, MenuCommand::SettingsWindowsColors,
                                 MenuCommand::SettingsBufferSizes, MenuCommand::SettingsDateFormats,
-                                MenuCommand::SettingsListerView, MenuCommand::SettingsCopy})
+                                MenuCommand::SettingsListerView, MenuCommand::SettingsCopy, MenuCommand::SettingsUserMenus})
         EXPECT_TRUE(Enabled(strip.ItemOf(command))) << int(command);
     EXPECT_EQ(Enabled(strip.ItemOf(MenuCommand::Open)), bool(MenuCommandBuilt(MenuCommand::Open)));
     EXPECT_TRUE(Enabled(&strip.projectItems[SettingsItem]));

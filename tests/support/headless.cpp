@@ -80,6 +80,10 @@ struct Window *WaitForWindow(const std::string &title, long milliseconds, struct
 {
     struct Window *found = nullptr;
     WaitUntil([&] { return (found = WindowTitled(title, except)) != nullptr; }, milliseconds);
+    // A window is found as soon as it opens, while whoever opens it may
+    // still be adding its gadgets and text: let that finish first.
+    if (found != nullptr)
+        hosted::WaitIdle(10000);
     return found;
 }
 

@@ -37,8 +37,9 @@ void SettledClick(LONG x, LONG y, UBYTE button = hosted::HostButtonLeft);
 // `except`), or nullptr.
 struct Window *WindowTitled(const std::string &title, struct Window *except = nullptr);
 
-// The same, waiting up to `milliseconds` for it to appear (see WaitUntil);
-// nullptr when none does.
+// The same, waiting up to `milliseconds` for it to appear (see WaitUntil)
+// and then until the system is idle, so its gadgets and text are in place;
+// nullptr when none appears.
 struct Window *WaitForWindow(const std::string &title, long milliseconds = 10000, struct Window *except = nullptr);
 
 // Waits up to `milliseconds` until no window has this title.
