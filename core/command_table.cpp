@@ -23,6 +23,7 @@ const CommandRow CommandRows[] = {
     {MenuCommand::Parent, [](Lister &l, const MenuPick &) { Run(GoToParent, l); }},
     {MenuCommand::Refresh, [](Lister &l, const MenuPick &) { Run(RefreshDrawer, l); }},
     {MenuCommand::SetDestination, [](Lister &l, const MenuPick &) { Run(SetDestinationRequester, l); }},
+    {MenuCommand::Root, [](Lister &l, const MenuPick &) { Run(GoToRoot, l); }},
     {MenuCommand::SettingsListerColors, [](Lister &l, const MenuPick &) { Run(ShowListerColorsSettings, l); }},
     {MenuCommand::SettingsWindowsColors, [](Lister &l, const MenuPick &) { Run(ShowWindowsColorsSettings, l); }},
     {MenuCommand::SettingsBufferSizes, [](Lister &l, const MenuPick &) { Run(ShowBufferSizesSettings, l); }},

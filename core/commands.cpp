@@ -47,7 +47,7 @@ void ShowAbout(Lister &lister)
 
 void DispatchMenuPick(Lister &lister, UWORD code)
 {
-    MenuPick pick = DecodeMenuPick(code);
+    MenuPick pick = DecodeMenuPick(lister.menus, code);
     // A command without a handler has its item disabled; a pick of it, or
     // of nothing (MENUNULL), does nothing.
     if (CommandHandler handler = HandlerOf(pick.command))

@@ -1,5 +1,6 @@
 // core/event_loop.cpp: EventLoop: waiting at SharedPort and dispatching each message of the lister window.
 #include "lister_ops.h"
+#include "partner.h"
 
 #include <dos/dos.h>
 #include <proto/exec.h>
@@ -43,6 +44,9 @@ BOOL TakeListerEvent(Lister &lister, WindowEvent &event)
         struct Message *message = GetMsg(lister.sharedPort);
         if (message == nullptr)
             return FALSE;
+        // Lister 1 learns lister 2's port only once lister 2 has made it.
+        if (lister.partnerPort == nullptr && lister.variant->paired)
+            lister.partnerPort = PortInSlot(PartnerSlotOf(lister.variant->role));
         if (IsPartnerMessage(lister, message)) {
             HandlePartnerMessage(lister, message);
             continue;
@@ -60,12 +64,6 @@ void WaitListerPort(Lister &lister)
     ULONG received = Wait(portSignal | SIGBREAKF_CTRL_C);
     if ((received & SIGBREAKF_CTRL_C) != 0)
         lister.quit = TRUE;
-}
-
-void HandlePartnerMessage(Lister &lister, struct Message *message)
-{
-    (void)lister;
-    ReplyMsg(message);
 }
 
 void ResizeListerWindowNow(Lister &lister)
@@ -95,7 +93,8 @@ void EventLoop(Lister &lister)
     while (!lister.quit) {
         WindowEvent event;
         if (!TakeListerEvent(lister, event)) {
-            WaitListerPort(lister);
+            if (!ActOnPartnerRequests(lister) && !lister.quit)
+                WaitListerPort(lister);
             continue;
         }
         switch (event.cls) {
@@ -116,7 +115,11 @@ void EventLoop(Lister &lister)
             ResizeListerWindowNow(lister);
             break;
         case IDCMP_CLOSEWINDOW:
-            lister.quit = TRUE;
+            // A paired lister's close gadget, shown below a root, is "Parent".
+            if (lister.variant->paired)
+                GoToParent(lister);
+            else
+                lister.quit = TRUE;
             break;
         default:
             // A scroller's release that arrived after its drag ended, or a

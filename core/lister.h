@@ -108,6 +108,8 @@ struct Lister {
 
     BOOL quit = FALSE;
     LONG returnCode = 0;
+    BOOL partnerReread = FALSE;                  // the partner asked for a re-read (dual build)
+    ULONG settingsSeen = 0;                      // lister 2: the change of lister 1's settings it follows
 
     ListerHeader &Header() const { return *entries.Header(); }
     STRPTR Path() const { return entries.Header()->path; }

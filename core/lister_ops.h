@@ -49,6 +49,8 @@ void GoToDrawer(Lister &lister, CONST_STRPTR path);
 // "Refresh", "Parent", a double-click on a drawer, "Open".
 void RefreshDrawer(Lister &lister);
 void GoToParent(Lister &lister);
+// "Root" (dual build): the path cut after the volume's ":", "Parent" off.
+void GoToRoot(Lister &lister);
 void EnterDrawer(Lister &lister, CONST_STRPTR name);
 void OpenDrawerRequester(Lister &lister);
 void SetDestinationRequester(Lister &lister);

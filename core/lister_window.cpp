@@ -1,6 +1,8 @@
 // core/lister_window.cpp: opening, closing and presenting the lister window on the shared port.
 #include "lister_ops.h"
 
+#include "drawer_paths.h"
+
 #include <intuition/gadgetclass.h>
 #include <proto/exec.h>
 #include <proto/intuition.h>
@@ -41,15 +43,18 @@ BOOL OpenListerWindow(Lister &lister)
         UpdateScrollGadgets(lister.gadgets, shape, verticalTop, lister.view.scrollLeft);
     }
 
+    // A paired lister has no size gadget, and its close gadget (which acts
+    // as "Parent") only below a volume's root.
+    const BOOL paired = lister.variant->paired;
     struct TagItem tags[] = {
-        {WA_CloseGadget, TRUE},
+        {WA_CloseGadget, IPTR(paired ? !PathIsRoot(lister.Path()) : TRUE)},
         {WA_DepthGadget, TRUE},
         {WA_DragBar, TRUE},
         {WA_NoCareRefresh, TRUE},
         {WA_IDCMP, 0},
         {WA_MinWidth, ListerWindowMinWidth},
         {WA_MinHeight, ListerWindowMinHeight},
-        {WA_SizeGadget, TRUE},
+        {WA_SizeGadget, IPTR(!paired)},
         {WA_MaxWidth, shape.maxWidth},
         {WA_MaxHeight, shape.maxHeight},
         {WA_Title, reinterpret_cast<IPTR>(lister.Path())},
@@ -70,7 +75,7 @@ BOOL OpenListerWindow(Lister &lister)
     lister.window = window;
     lister.dialogs.returnTo = window;
     window->UserPort = lister.sharedPort;
-    ModifyIDCMP(window, ListerIDCMP);
+    ModifyIDCMP(window, paired ? ListerIDCMP & ~ULONG(IDCMP_NEWSIZE) : ListerIDCMP);
 
     SetHistoryItems(lister.menus, lister.history);
     SetUserMenus(lister.menus, UserMenuStrip(lister));

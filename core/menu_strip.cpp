@@ -27,6 +27,29 @@ const ItemDescription ProjectItems[ProjectItemCount] = {
     {"Quit", MenuCommand::Quit},
 };
 
+// The dual build's Project menus.
+const ItemDescription PairedFirstProjectItems[ProjectItemCount] = {
+    {"Open", MenuCommand::Open},
+    {"Parent", MenuCommand::Parent},
+    {"Refresh", MenuCommand::Refresh},
+    {"Root", MenuCommand::Root},
+    {"Settings", MenuCommand::None},
+    {"Save settings", MenuCommand::SaveSettings},
+    {"Help", MenuCommand::Help},
+    {"About", MenuCommand::About},
+    {"Quit", MenuCommand::Quit},
+};
+
+constexpr ULONG PairedSecondProjectCount = 6;
+const ItemDescription PairedSecondProjectItems[PairedSecondProjectCount] = {
+    {"Open", MenuCommand::Open},
+    {"Parent", MenuCommand::Parent},
+    {"Refresh", MenuCommand::Refresh},
+    {"Root", MenuCommand::Root},
+    {"Settings", MenuCommand::None},
+    {"Save settings", MenuCommand::SaveSettings},
+};
+
 const ItemDescription SettingsItems[SettingsSubItemCount] = {
     {"Lister colors", MenuCommand::SettingsListerColors},
     {"Windows colors", MenuCommand::SettingsWindowsColors},
@@ -57,7 +80,37 @@ const ItemDescription SortItems[SortItemCount] = {
     {"Date", MenuCommand::SortDate},
 };
 
+constexpr ULONG PairedSecondSettingsCount = 4;
+const ItemDescription PairedSecondSettingsItems[PairedSecondSettingsCount] = {
+    {"Lister colors", MenuCommand::SettingsListerColors},
+    {"Windows colors", MenuCommand::SettingsWindowsColors},
+    {"Buffer sizes", MenuCommand::SettingsBufferSizes},
+    {"User menus", MenuCommand::SettingsUserMenus},
+};
+
 CONST_STRPTR const MenuTitles[OwnMenuCount] = {"Project", "File", "Sort", "History"};
+
+// The Project menu and its Settings item of one kind of strip.
+struct ProjectLayout {
+    const ItemDescription *items;
+    ULONG count;
+    const ItemDescription *settings;
+    ULONG settingsCount;
+};
+
+ProjectLayout LayoutOf(MenuStripKind kind)
+{
+    switch (kind) {
+    case MenuStripKind::PairedFirst:
+        return {PairedFirstProjectItems, ProjectItemCount, SettingsItems, SettingsSubItemCount};
+    case MenuStripKind::PairedSecond:
+        return {PairedSecondProjectItems, PairedSecondProjectCount, PairedSecondSettingsItems,
+                PairedSecondSettingsCount};
+    case MenuStripKind::Single:
+        break;
+    }
+    return {ProjectItems, ProjectItemCount, SettingsItems, SettingsSubItemCount};
+}
 
 void BuildItems(struct MenuItem *items, struct IntuiText *texts, const ItemDescription *descriptions, ULONG count,
                 UWORD extraFlags)
@@ -78,15 +131,16 @@ void BuildItems(struct MenuItem *items, struct IntuiText *texts, const ItemDescr
 }
 
 // Where a fixed command sits: menu, item and sub-item (NOSUB for none).
-bool PlaceOf(MenuCommand command, ULONG &menu, ULONG &item, ULONG &sub)
+bool PlaceOf(MenuCommand command, ULONG &menu, ULONG &item, ULONG &sub, MenuStripKind kind = MenuStripKind::Single)
 {
-    for (ULONG i = 0; i < ProjectItemCount; i++)
-        if (ProjectItems[i].command == command && command != MenuCommand::None) {
+    const ProjectLayout project = LayoutOf(kind);
+    for (ULONG i = 0; i < project.count; i++)
+        if (project.items[i].command == command && command != MenuCommand::None) {
             menu = ProjectMenu, item = i, sub = NOSUB;
             return true;
         }
-    for (ULONG i = 0; i < SettingsSubItemCount; i++)
-        if (SettingsItems[i].command == command) {
+    for (ULONG i = 0; i < project.settingsCount; i++)
+        if (project.settings[i].command == command) {
             menu = ProjectMenu, item = SettingsItem, sub = i;
             return true;
         }
@@ -105,19 +159,22 @@ bool PlaceOf(MenuCommand command, ULONG &menu, ULONG &item, ULONG &sub)
 
 }  // namespace
 
-MenuPick DecodeMenuPick(UWORD code)
+namespace {
+
+MenuPick DecodeFor(MenuStripKind kind, UWORD code)
 {
     MenuPick pick;
     if (code == MENUNULL)
         return pick;
+    const ProjectLayout project = LayoutOf(kind);
     ULONG menu = MENUNUM(code), item = ITEMNUM(code), sub = SUBNUM(code);
     switch (menu) {
     case ProjectMenu:
         if (item == SettingsItem) {
-            if (sub < SettingsSubItemCount)
-                pick.command = SettingsItems[sub].command;
-        } else if (item < ProjectItemCount && sub == NOSUB) {
-            pick.command = ProjectItems[item].command;
+            if (sub < project.settingsCount)
+                pick.command = project.settings[sub].command;
+        } else if (item < project.count && sub == NOSUB) {
+            pick.command = project.items[item].command;
         }
         return pick;
     case FileMenu:
@@ -145,6 +202,18 @@ MenuPick DecodeMenuPick(UWORD code)
     }
 }
 
+}  // namespace
+
+MenuPick DecodeMenuPick(UWORD code)
+{
+    return DecodeFor(MenuStripKind::Single, code);
+}
+
+MenuPick DecodeMenuPick(const ListerMenus &strip, UWORD code)
+{
+    return DecodeFor(strip.kind, code);
+}
+
 UWORD MenuCodeOf(MenuCommand command)
 {
     ULONG menu, item, sub;
@@ -161,7 +230,7 @@ BOOL MenuCommandBuilt(MenuCommand command)
 struct MenuItem *ListerMenus::ItemOf(MenuCommand command)
 {
     ULONG menu, item, sub;
-    if (!PlaceOf(command, menu, item, sub))
+    if (!PlaceOf(command, menu, item, sub, kind))
         return nullptr;
     if (menu == ProjectMenu)
         return sub == NOSUB ? &projectItems[item] : &settingsItems[sub];
@@ -170,11 +239,13 @@ struct MenuItem *ListerMenus::ItemOf(MenuCommand command)
     return &sortItems[item];
 }
 
-void BuildListerMenus(ListerMenus &strip)
+void BuildListerMenus(ListerMenus &strip, MenuStripKind kind)
 {
-    std::memset(&strip, 0, sizeof strip);
-    BuildItems(strip.projectItems, strip.projectTexts, ProjectItems, ProjectItemCount, 0);
-    BuildItems(strip.settingsItems, strip.settingsTexts, SettingsItems, SettingsSubItemCount, 0);
+    std::memset(static_cast<void *>(&strip), 0, sizeof strip);
+    strip.kind = kind;
+    const ProjectLayout project = LayoutOf(kind);
+    BuildItems(strip.projectItems, strip.projectTexts, project.items, project.count, 0);
+    BuildItems(strip.settingsItems, strip.settingsTexts, project.settings, project.settingsCount, 0);
     strip.projectItems[SettingsItem].SubItem = &strip.settingsItems[0];
     BuildItems(strip.fileItems, strip.fileTexts, FileItems, FileItemCount, 0);
     BuildItems(strip.sortItems, strip.sortTexts, SortItems, SortItemCount, CHECKIT | MENUTOGGLE);

@@ -17,7 +17,8 @@ enum class MenuCommand : UBYTE {
     OpenWith, Copy, Delete, NewDrawer, Rename, Information, Version, Search, Execute, SelectAll, InvertAll,
     SortNone, SortNameCase, SortDate,
     History,    // MenuPick::item is the History item (0 … 13)
-    UserMenu    // MenuPick::menu is the user menu (0 …), MenuPick::item its item
+    UserMenu,   // MenuPick::menu is the user menu (0 …), MenuPick::item its item
+    Root        // the dual build's strips only
 };
 
 // The program's own menus; user menus follow from FirstUserMenu on.
@@ -28,9 +29,9 @@ constexpr ULONG HistoryMenu = 3;
 constexpr ULONG FirstUserMenu = 4;
 constexpr ULONG OwnMenuCount = 4;
 
-constexpr ULONG ProjectItemCount = 9;
+constexpr ULONG ProjectItemCount = 9;      // the most a Project menu holds
 constexpr ULONG SettingsItem = 4;          // "Settings" in the Project menu
-constexpr ULONG SettingsSubItemCount = 7;
+constexpr ULONG SettingsSubItemCount = 7;  // the most the Settings item holds
 constexpr ULONG FileItemCount = 11;
 constexpr ULONG SortItemCount = 3;
 
@@ -44,12 +45,22 @@ struct MenuPick {
     ULONG item = 0;   // History item or user-menu item
 };
 
+// Which strip a lister has: the single lister's, or one of the two of the
+// dual build (lister 1: "Root" in the place of "Set destination"; lister 2:
+// a Project menu without the windows only lister 1 reaches, "Help",
+// "About" and "Quit").
+enum class MenuStripKind : UBYTE { Single, PairedFirst, PairedSecond };
+
+struct ListerMenus;
+
 // What the code of an IDCMP_MENUPICK asks for. MENUNULL and codes that name
 // nothing give MenuCommand::None. The fixed items match the whole code
 // (menu, item and sub-item); menu 3 is the History item in bits 5–8; any
 // other menu is a user menu: the low 4 bits of the menu number less 4, the
 // item in bits 5–8.
+// Decodes for the single lister's strip; the second form for `strip`'s kind.
 MenuPick DecodeMenuPick(UWORD code);
+MenuPick DecodeMenuPick(const ListerMenus &strip, UWORD code);
 
 // The code that picks a command of the fixed menus (MENUNULL for History,
 // UserMenu and None).
@@ -73,6 +84,7 @@ struct ListerMenus {
     struct IntuiText sortTexts[SortItemCount];
     struct MenuItem historyItems[HistorySlotCount];
     struct IntuiText historyTexts[HistorySlotCount];
+    MenuStripKind kind = MenuStripKind::Single;
 
     // The first menu of the strip, for SetMenuStrip.
     struct Menu *Strip() { return &menus[0]; }
@@ -85,7 +97,7 @@ struct ListerMenus {
 // enabled when its command is built, no shortcut; the three Sort items
 // CHECKIT | MENUTOGGLE. Positions and sizes are 0: intuition lays them out.
 // Check marks, "Parent" and the History texts are set by the calls below.
-void BuildListerMenus(ListerMenus &strip);
+void BuildListerMenus(ListerMenus &strip, MenuStripKind kind = MenuStripKind::Single);
 
 // Checks the Sort item of `sortOrder` (1 "Name case", 2 "No sort", 3 "Date";
 // other values check "No sort", the order they sort in) and unchecks the

@@ -8,6 +8,7 @@
 #include <lister/sort.h>
 #include <proto/asl.h>
 #include <proto/dos.h>
+#include <proto/exec.h>
 #include <proto/intuition.h>
 
 #include <cstdio>
@@ -63,6 +64,8 @@ BOOL ShowListerDrawer(Lister &lister)
     SortEntries(lister.entries, lister.config.SortOrder());
     lister.layout = LayoutLister(DrawingOf(lister), lister.entries, lister.config);
     lister.windowSpec = ComputeListerWindow(lister.config, lister.metrics, lister.layout.width, lister.layout.height);
+    if (lister.variant->paired)
+        FitPairedListerWindow(lister.windowSpec, lister.metrics, lister.variant->role);
     if (!OpenListerWindow(lister))
         return FALSE;
     PresentListerWindow(lister);
@@ -97,8 +100,11 @@ void GoToDrawer(Lister &lister, CONST_STRPTR path)
     LeaveDrawer(lister);
     UpdateHistory(lister.history, path);
     // The length was checked above: the path always fits.
+    // The partner lister may read the path at any moment (dual build).
+    Forbid();
     if (path != lister.Path())
         (void)SetListerPath(lister.Header(), path);
+    Permit();
     if (!ShowListerDrawer(lister))
         lister.quit = TRUE;
 }

@@ -3,6 +3,7 @@
 
 #include "error_console.h"
 #include "lister_ops.h"
+#include "partner.h"
 #include "rendering.h"
 #include "startup.h"
 
@@ -51,6 +52,7 @@ void RestartLister(Lister &lister, const ConfigRecord &previous)
     // The drawer's lock is kept in the EntryBuffer, which is about to go.
     ReleaseDrawerLock(lister);
     lister.click.valid = FALSE;
+    WithdrawEntryBuffer(lister);
     FreeBufferSet(lister.buffers);
     ForgetBuffers(lister);
 
@@ -58,6 +60,7 @@ void RestartLister(Lister &lister, const ConfigRecord &previous)
         RestoreSizes(lister.config, previous);
         if (!Allocate(lister)) {
             ShowFatalMessage(lister.variant->errorConsoleName, lister.variant->startFailureText);
+            RecordPartnerExit(lister, PartnerExitNoMemory);
             lister.quit = TRUE;
             return;
         }

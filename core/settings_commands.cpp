@@ -3,6 +3,7 @@
 
 #include "error_console.h"
 #include "lister_ops.h"
+#include "partner.h"
 #include "rendering.h"
 #include "restart.h"
 
@@ -42,6 +43,9 @@ void RunSettingsWindow(Lister &lister, SettingsWindow window)
     switch (outcome.ending) {
     case SettingsOutcome::Ending::Confirmed:
         Apply(lister, outcome.effects, previous);
+        // Lister 2 of the dual build follows these two windows' settings.
+        if (window == RunListerViewSettings || window == RunCopySettings)
+            TellPartnerSettingsChanged(lister);
         break;
     case SettingsOutcome::Ending::NoMemory:
         ShowFatalMessage(lister.variant->errorConsoleName, "To little memory for bitmap\n");

@@ -1,6 +1,7 @@
 // core/shutdown.cpp: Shutdown: everything a lister holds released in its fixed order.
 #include "core.h"
 #include "lister_ops.h"
+#include "partner.h"
 #include "rendering.h"
 
 #include <proto/asl.h>
@@ -39,6 +40,7 @@ void Shutdown(Lister &lister)
     if (lister.consoleHandle != 0)
         Close(lister.consoleHandle);
     lister.consoleHandle = 0;
+    WithdrawEntryBuffer(lister);
     FreeBufferSet(lister.buffers);
     lister.entries = EntryBuffer();
     // The glyph set, the font, the pens, the draw info and the screen.

@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "drawer_paths.h"
 #include "error_console.h"
+#include "partner.h"
 #include "rendering.h"
 
 #include <dos/dosextens.h>
@@ -147,6 +148,7 @@ BOOL PrepareBuffers(Lister &lister)
                                          canvasRows};
     AttachBitmapBuffer(lister);
     LoadUserMenus(lister);
+    PublishEntryBuffer(lister);
     return TRUE;
 }
 
@@ -183,13 +185,15 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         CannotStart(lister, "its message port");
         return FALSE;
     }
+    JoinPartners(lister);
     if (!CreateFrameImages(lister)) {
         CannotStart(lister, "its frame images");
         return FALSE;
     }
-    lister.screen = LockPubScreen(nullptr);
+    lister.screen = LockPubScreen(lister.variant->screenName);
     if (lister.screen == nullptr) {
-        CannotStart(lister, "the default public screen");
+        CannotStart(lister, lister.variant->screenName != nullptr ? lister.variant->screenName
+                                                                  : "the default public screen");
         return FALSE;
     }
     lister.drawInfo = GetScreenDrawInfo(lister.screen);
@@ -203,6 +207,8 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
         return FALSE;   // ends without a message, before any window
     // The screen stays locked until Shutdown: our windows live on it.
     lister.consoleHandle = Open("CONSOLE:", MODE_NEWFILE);
+    if (lister.variant->adjustDefaults != nullptr)
+        lister.variant->adjustDefaults(lister.config);
     LoadSettingsResult loaded = LoadSettings(lister.config, lister.variant->configFileName);
     LONG loadError = IoErr();
     if (loaded == LoadSettingsResult::Unreadable) {
@@ -214,11 +220,15 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
                                          ULONG(lister.metrics.screenHeight));
         ReportConfigResets(lister, ReportedConfigResets(lister, resets));
     }
+    FollowFirstSettings(lister);
     StoreStatusLineSize(lister, ListerBufferLengths(lister));
-    BuildListerMenus(lister.menus);
+    BuildListerMenus(lister.menus, !lister.variant->paired                     ? MenuStripKind::Single
+                                   : lister.variant->role == ListerRole::First ? MenuStripKind::PairedFirst
+                                                                               : MenuStripKind::PairedSecond);
     ApplySettings(lister);
     lister.dateWidth = MeasureDateWidth(lister.dates);
     if (!AllocBufferSet(lister.buffers, ListerBufferLengths(lister)) || !PrepareBuffers(lister)) {
+        RecordPartnerExit(lister, PartnerExitNoMemory);
         ShowFatalMessage(lister.variant->errorConsoleName, lister.variant->startFailureText);
         return FALSE;
     }
@@ -237,6 +247,23 @@ BOOL Acquire(Lister &lister, CONST_STRPTR arguments, ULONG length, char *startPa
 
 }  // namespace
 
+namespace {
+
+// Everything released; a paired lister first takes leave of its partner,
+// and lister 2 never comes back from here.
+void EndListerRun(Lister &lister, BOOL failed)
+{
+    // Lister 1 alone decides whether the program failed: without lister 2
+    // it still runs.
+    if (failed && lister.variant->role == ListerRole::First)
+        RecordPartnerExit(lister, RETURN_FAIL);
+    LeavePartners(lister);
+    Shutdown(lister);
+    EndPartner(lister);
+}
+
+}  // namespace
+
 LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length)
 {
     std::unique_ptr<Lister> owned(new (std::nothrow) Lister);
@@ -249,7 +276,7 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
     char startPath[ListerPathSize];
     StartPathResult pathResult;
     if (!Acquire(lister, arguments, length, startPath, pathResult)) {
-        Shutdown(lister);
+        EndListerRun(lister, TRUE);
         return RETURN_FAIL;
     }
     // The start drawer; one that does not fit the path buffer is refused,
@@ -258,13 +285,18 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
         MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
     (void)ResolveFullPath(startPath, ListerPathSize);
     UpdateHistory(lister.history, startPath);
+    // The partner may read the path at any moment (dual build).
+    Forbid();
     (void)SetListerPath(lister.Header(), startPath);   // the buffers are the same size
+    Permit();
     if (!ShowListerDrawer(lister)) {
         CannotStart(lister, "its window");
-        Shutdown(lister);
+        EndListerRun(lister, TRUE);
         return RETURN_FAIL;
     }
+    if (lister.variant->paired && lister.variant->role == ListerRole::First)
+        (void)StartSecondLister(lister);
     EventLoop(lister);
-    Shutdown(lister);
+    EndListerRun(lister, FALSE);
     return RETURN_OK;
 }

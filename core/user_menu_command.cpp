@@ -2,6 +2,7 @@
 #include "user_menus.h"
 
 #include "lister_ops.h"
+#include "partner.h"
 
 #include <fileops/user_menu_run.h>
 #include <lister/selection.h>
@@ -124,7 +125,8 @@ void RunUserMenuItem(Lister &lister, ULONG menu, ULONG item)
     command.startAlways = fields.startAlways != 0;
 
     // The destination holds only its own path here: no operation leaves
-    // names appended to it.
+    // names appended to it. In the dual build it is the partner's drawer.
+    TakePartnerDestination(lister);
     UserMenuRunPlace place;
     place.drawer = lister.Path();
     place.destination = lister.destination;

@@ -4,6 +4,8 @@
 
 #include <exec/types.h>
 
+class ConfigRecord;
+
 // Which lister a process runs. The single-lister programs run lister 1;
 // the dual build runs lister 1 in the launching process and lister 2 in
 // the process lister 1 creates.
@@ -35,6 +37,16 @@ struct ProgramVariant {
     CONST_STRPTR helpFileName;       // "Kestrovane.guide", looked for in the start drawer, then PROGDIR:
     ListerRole role;
     ListerRendering rendering = ListerRendering::Buffer;
+    // The public screen the lister's windows, the viewer and the help open
+    // on; nullptr: the default public screen.
+    CONST_STRPTR screenName = nullptr;
+    // Two listers side by side on the program's own screen, each copying
+    // into the other's drawer (the dual build). Their windows have no size
+    // gadget and are placed by role; their menus are the role's.
+    BOOL paired = FALSE;
+    // Changes the record's built-in defaults before its file is read
+    // (lister 2 of the dual build has colours and a copy delay of its own).
+    void (*adjustDefaults)(ConfigRecord &config) = nullptr;
 };
 
 #endif /* CORE_VARIANT_H */

@@ -18,12 +18,30 @@ constexpr ULONG HelpPathSize = 1024;
 // the shell reads it back, after the "Multiview " prefix, so any name is
 // exactly one word and nothing else on the line. FALSE when it would not
 // fit (nothing is run then).
+// A lister on a screen of its own (the dual build) has the viewer open
+// there too: "PUBSCREEN" and the screen's name follow the file's name.
 BOOL CompleteViewerCommand(Lister &lister, CONST_STRPTR name)
 {
     STRPTR command = reinterpret_cast<STRPTR>(lister.buffers.Bytes(BufferViewerCommand));
     ULONG length = lister.viewerNameAt;
     command[length] = '\0';
-    return AppendShellWord(command, length, ViewerCommandSize, name, Quoting::Always);
+    if (!AppendShellWord(command, length, ViewerCommandSize, name, Quoting::Always))
+        return FALSE;
+    CONST_STRPTR screenName = lister.variant->screenName;
+    if (screenName == nullptr)
+        return TRUE;
+    static const char keyword[] = " PUBSCREEN ";
+    if (length + sizeof keyword > ViewerCommandSize) {
+        command[lister.viewerNameAt] = '\0';
+        return FALSE;
+    }
+    std::memcpy(command + length, keyword, sizeof keyword);
+    length += sizeof keyword - 1;
+    if (!AppendShellWord(command, length, ViewerCommandSize, screenName, Quoting::Always)) {
+        command[lister.viewerNameAt] = '\0';
+        return FALSE;
+    }
+    return TRUE;
 }
 
 }  // namespace

@@ -88,3 +88,13 @@ void ResizeListerWindow(ListerWindowSpec &shape, const ScreenMetrics &metrics, L
     shape.innerHeight = Less(ULONG(std::max<LONG>(height, 0)), ULONG(metrics.BordersY()));
     SetScrollerValues(shape, metrics, bitmapHeight);
 }
+
+void FitPairedListerWindow(ListerWindowSpec &shape, const ScreenMetrics &metrics, ListerRole role)
+{
+    ULONG half = ULONG(std::max<LONG>(metrics.screenWidth, 0)) / 2;
+    shape.left = role == ListerRole::First ? 0 : LONG(half);
+    ULONG most = Less(half, ULONG(metrics.BordersX()));
+    shape.innerWidth = std::min(shape.innerWidth, most);
+    shape.maxWidth = shape.innerWidth + ULONG(metrics.BordersX());
+    shape.horizontalVisible = shape.innerWidth;
+}

@@ -3,6 +3,7 @@
 #define CORE_WINDOW_GEOMETRY_H
 
 #include "screen_metrics.h"
+#include "variant.h"
 
 #include <settings/config_record.h>
 
@@ -48,6 +49,11 @@ LONG ListerWindowTop(const ConfigRecord &config, const ScreenMetrics &metrics);
 // vertical one is scaled to 65535 for bitmaps taller than that.
 ListerWindowSpec ComputeListerWindow(const ConfigRecord &config, const ScreenMetrics &metrics, ULONG bitmapWidth,
                                      ULONG bitmapHeight);
+
+// The dual build's listers side by side: lister 1 at the left edge, lister
+// 2 at half the screen's width, each at most half the screen wide (the
+// inner width at most half the width less the borders).
+void FitPairedListerWindow(ListerWindowSpec &shape, const ScreenMetrics &metrics, ListerRole role);
 
 // After the user has resized the window to `width` × `height` (borders
 // included): the new inner size and the scrollers' visible parts; the

@@ -171,6 +171,16 @@ void RenameLockedPaths(const std::string &oldHostPath, const std::string &newHos
 }  // namespace hosted
 
 using hosted::Fail;
+namespace hosted {
+
+long OutstandingLocks()
+{
+    std::lock_guard<std::mutex> guard(RegistryLock());
+    return static_cast<long>(LiveLocks().size());
+}
+
+}  // namespace hosted
+
 using hosted::LockRecord;
 
 /* Locks the object named by a path: SHARED_LOCK (ACCESS_READ, -2) lets

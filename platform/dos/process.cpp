@@ -181,10 +181,12 @@ struct Process *StartProcess(const struct TagItem *tags, std::function<LONG()> b
     record.pr_ConsoleTask =
         reinterpret_cast<APTR>(GetTagData(NP_ConsoleTask, reinterpret_cast<IPTR>(creator->pr_ConsoleTask), tags));
     auto priority = static_cast<BYTE>(GetTagData(NP_Priority, 0, tags));
+    // Processes given a name are the ones other programs may look for.
+    const bool named = FindTagItem(NP_Name, tags) != nullptr;
 
     HostTask *task = CreateHostTask(
         name,
-        [&record, priority](HostTask *created) {
+        [&record, priority, named](HostTask *created) {
             struct Process &process = created->process;
             process.pr_Task.tc_Node.ln_Pri = priority;
             process.pr_CIS = record.pr_CIS;
@@ -199,6 +201,8 @@ struct Process *StartProcess(const struct TagItem *tags, std::function<LONG()> b
             process.pr_Flags = record.pr_Flags;
             SetUpProcess(&process);   // fills only what is still empty
             process.pr_WindowPtr = record.pr_WindowPtr;
+            if (named)
+                PublishProcessName(created, created->name);
         },
         [body = std::move(body)] {
             LONG result = body();
@@ -228,8 +232,11 @@ struct Process *StartProcess(const struct TagItem *tags, std::function<LONG()> b
      the process ends; NP_Arguments (an empty string; copied); NP_Cli
      (FALSE) with NP_CommandName for the CLI's command name; NP_WindowPtr
      (NULL), NP_ConsoleTask (the creator's). NP_CopyVars is accepted: this
-     host keeps no local variables, so there are none to copy. Other tags
-     are ignored.
+     host keeps no local variables, so there are none to copy. NP_CodeType
+     and NP_PPCStackSize are accepted and ignored: code here is always
+     native and every process gets a full host stack. Other tags are
+     ignored. A process given NP_Name is published to the other programs
+     of this platform, whose FindTask then finds it (see FindTask).
    When the entry returns, or the process is removed with RemTask while it
    waits, the handles and locks it owns are released.
    Result: the new process, or NULL with IoErr set (ERROR_REQUIRED_ARG_MISSING

@@ -24,6 +24,16 @@ struct Process *StartProcess(const struct TagItem *tags, std::function<LONG()> b
 // clears those fields and the flags.
 void ReleaseProcessResources(struct Process *process);
 
+// The registry of named processes shared by the programs of one
+// KESTROVANE_HOME (task_registry.cpp). PublishProcessName enters `name` for
+// the process `key` until WithdrawProcessName(key) or the program's end;
+// nothing is entered when the registry cannot be written. A program that
+// ends in any way drops out by itself. NamedProcessElsewhere: whether a
+// living process of another program has that name.
+void PublishProcessName(const void *key, const char *name);
+void WithdrawProcessName(const void *key);
+bool NamedProcessElsewhere(const char *name);
+
 }  // namespace hosted
 
 #endif  // DOS_PROCESS_H

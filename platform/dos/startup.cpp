@@ -1,5 +1,6 @@
 // dos/startup.cpp: the dos library base, what every process gets from dos, and the program's arguments.
 #include "dosprivate.h"
+#include "process.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -75,6 +76,7 @@ void AdoptHook(HostTask *task)
 
 void CleanupHook(HostTask *task)
 {
+    WithdrawProcessName(task);
     CleanUpProcess(&task->process);
 }
 
@@ -83,6 +85,7 @@ const bool gDosRegistered = [] {
     ProcessHooks hooks;
     hooks.adopt = AdoptHook;
     hooks.cleanup = CleanupHook;
+    hooks.namedElsewhere = NamedProcessElsewhere;
     SetProcessHooks(hooks);
     return true;
 }();

@@ -65,6 +65,8 @@ void PreferHugePages(void *block, ULONG byteSize)
 // of a hundred megabytes, freed and allocated anew for every drawer, costs
 // as much as drawing it.
 std::mutex gSpareLock;
+std::atomic<long> gOutstanding{0};
+
 void *gSpare = nullptr;
 std::size_t gSpareSize = 0;
 
@@ -87,6 +89,7 @@ void RawFree(void *block)
 {
     if (block == nullptr)
         return;
+    gOutstanding--;
     std::size_t size = malloc_usable_size(block);
     if (size < kHugeBlock) {
         std::free(block);
@@ -108,6 +111,7 @@ APTR RawAllocate(ULONG byteSize, ULONG requirements)
         return nullptr;
     if (byteSize >= kHugeBlock) {
         if (void *spare = TakeSpare(byteSize)) {
+            gOutstanding++;
             if ((requirements & MEMF_CLEAR) != 0)
                 std::memset(spare, 0, byteSize);
             return spare;
@@ -116,6 +120,8 @@ APTR RawAllocate(ULONG byteSize, ULONG requirements)
     void *block = (requirements & MEMF_CLEAR) != 0 ? std::calloc(1, byteSize) : std::malloc(byteSize);
     if (block != nullptr && byteSize >= kHugeBlock)
         PreferHugePages(block, byteSize);
+    if (block != nullptr)
+        gOutstanding++;
     return block;
 }
 
@@ -128,6 +134,11 @@ void SetAllocFailure(unsigned long long aboveSize, unsigned long nth)
     ReadEnvironmentOnce();
     gLimit = aboveSize;
     gCountdown = nth;
+}
+
+long OutstandingAllocations()
+{
+    return gOutstanding.load();
 }
 
 }  // namespace hosted

@@ -2,6 +2,7 @@
 #include <hosted/task.h>
 #include <proto/exec.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 
@@ -33,6 +34,19 @@ void Deliver(struct MsgPort *port, struct Message *message)
 
 /* Creates a port for the caller, with a signal bit of its own. NULL when no
    signal bit is free or memory is short. */
+namespace hosted {
+
+namespace {
+std::atomic<long> gPorts{0};
+}  // namespace
+
+long OutstandingPorts()
+{
+    return gPorts.load();
+}
+
+}  // namespace hosted
+
 struct MsgPort *CreateMsgPort(void)
 {
     BYTE bit = AllocSignal(-1);
@@ -48,6 +62,7 @@ struct MsgPort *CreateMsgPort(void)
     port->mp_SigBit = static_cast<UBYTE>(bit);
     port->mp_SigTask = FindTask(nullptr);
     NewList(&port->mp_MsgList);
+    hosted::gPorts++;
     return port;
 }
 
@@ -62,6 +77,7 @@ void DeleteMsgPort(struct MsgPort *port)
         std::lock_guard<std::mutex> guard(hosted::ExecLock());
         task->tc_SigAlloc &= ~(1UL << port->mp_SigBit);
     }
+    hosted::gPorts--;
     std::free(port);
 }
 

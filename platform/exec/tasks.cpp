@@ -11,7 +11,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace hosted {
@@ -76,6 +78,27 @@ struct AdoptedThreadEnd {
         delete task;
     }
 };
+
+bool Listed(HostTask *task)
+{
+    auto &tasks = Tasks();
+    return std::find(tasks.begin(), tasks.end(), task) != tasks.end();
+}
+
+// The record FindTask hands out for a process of another program: it
+// carries the name and never runs here. One per name, kept for the life of
+// the program, so the pointer stays valid for whoever holds it.
+struct Task *ForeignTask(const char *name)
+{
+    static auto *records = new std::map<std::string, HostTask *>;
+    HostTask *&record = (*records)[name];
+    if (record == nullptr) {
+        record = new HostTask;
+        InitRecord(record, name);
+        record->process.pr_Task.tc_State = TS_WAIT;
+    }
+    return &record->process.pr_Task;
+}
 
 bool IsMainThread()
 {
@@ -250,35 +273,66 @@ void NoteActivity()
 
 using hosted::HostTask;
 
-/* Returns the calling task, or the first task with this name. */
+/* Returns the calling task (NULL name), or the first task with this name.
+   Where this host differs: every program runs in a host process of its
+   own, so a name no task of this program has is also looked up among the
+   named processes (CreateNewProc with NP_Name) of the other programs
+   running on this platform with the same KESTROVANE_HOME. Such a process
+   is given as a record that carries its name and state TS_WAIT; signals
+   sent to it and RemTask of it do nothing. NULL when no task of that name
+   exists anywhere. */
 struct Task *FindTask(CONST_STRPTR name)
 {
     if (name == nullptr)
         return &hosted::CurrentTask()->process.pr_Task;
-    std::lock_guard<std::mutex> guard(hosted::ExecLock());
-    for (HostTask *task : hosted::Tasks()) {
-        if (std::strcmp(task->name, name) == 0)
-            return &task->process.pr_Task;
+    {
+        std::lock_guard<std::mutex> guard(hosted::ExecLock());
+        for (HostTask *task : hosted::Tasks()) {
+            if (std::strcmp(task->name, name) == 0)
+                return &task->process.pr_Task;
+        }
+    }
+    if (hosted::gHooks.namedElsewhere != nullptr && hosted::gHooks.namedElsewhere(name)) {
+        std::lock_guard<std::mutex> guard(hosted::ExecLock());
+        return hosted::ForeignTask(name);
     }
     return nullptr;
 }
 
-/* Ends a task. The caller ends at once; another task ends as soon as it
-   waits (it normally already does: RemTask is meant for a task parked in
-   Wait(0)). Where this host differs: a task that never waits again is not
-   stopped, because a host thread cannot be stopped from outside safely. */
+/* Ends a task. The caller ends at once. Another task that waits (RemTask
+   is meant for a task parked in Wait(0)) ends, releasing what its process
+   owns, before RemTask returns, as on the real system where it is gone at
+   once. Where this host differs: a task that is running is only marked and
+   ends as soon as it waits (a host thread cannot be stopped from outside
+   safely); a task of another program (see FindTask) is left alone. */
 void RemTask(struct Task *task)
 {
     HostTask *self = hosted::CurrentTask();
     if (task == nullptr || hosted::ToHost(task) == self)
         pthread_exit(nullptr);
-    std::lock_guard<std::mutex> guard(hosted::ExecLock());
-    auto &tasks = hosted::Tasks();
     HostTask *target = hosted::ToHost(task);
-    if (std::find(tasks.begin(), tasks.end(), target) == tasks.end())
+    bool parked;
+    {
+        std::lock_guard<std::mutex> guard(hosted::ExecLock());
+        if (!hosted::Listed(target))
+            return;
+        target->removed = true;
+        parked = task->tc_State == TS_WAIT;
+        target->wakeup.notify_all();
+    }
+    if (!parked)
         return;
-    target->removed = true;
-    target->wakeup.notify_all();
+    // The record is freed by the ending task: only its address is compared.
+    hosted::BeginHostWait();
+    for (;;) {
+        {
+            std::lock_guard<std::mutex> guard(hosted::ExecLock());
+            if (!hosted::Listed(target))
+                break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    hosted::EndHostWait();
 }
 
 /* Task priorities do not exist on this host; the value is kept and the old

@@ -36,8 +36,10 @@ FrameLayout LayoutFrame(const FrameStyle &style, const FrameMetrics &metrics)
         return f;
     f.left = metrics.plainBorder;
     f.top = style.titleBar ? metrics.titleHeight : metrics.plainBorder;
-    f.right = style.size && style.sizeRight ? metrics.sizeWidth : metrics.plainBorder;
-    f.bottom = style.size && style.sizeBottom ? metrics.sizeHeight : metrics.plainBorder;
+    // Border gadgets get the room a sizing gadget would make, so that a
+    // window without one still holds its scrollers and arrows.
+    f.right = (style.size && style.sizeRight) || style.gadgetsRight ? metrics.sizeWidth : metrics.plainBorder;
+    f.bottom = (style.size && style.sizeBottom) || style.gadgetsBottom ? metrics.sizeHeight : metrics.plainBorder;
     LONG w = style.width;
     LONG h = style.height;
     LONG titleLeft = 0;

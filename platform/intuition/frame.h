@@ -37,6 +37,8 @@ struct FrameStyle {
     bool drag = false;
     bool sizeRight = true;    // the sizing gadget widens the right border
     bool sizeBottom = true;   // ... and the bottom border
+    bool gadgetsRight = false;   // gadgets in the right border widen it as the sizing gadget does
+    bool gadgetsBottom = false;  // ... and in the bottom border
     bool active = false;
     const char *title = nullptr;
     int pressed = 0;          // the FramePart drawn pressed

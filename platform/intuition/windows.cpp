@@ -142,6 +142,10 @@ FrameStyle StyleOf(const WindowParams &p)
     // scrollers fit in the right border and in the bottom one.
     style.sizeRight = right || !bottom;
     style.sizeBottom = bottom || !right;
+    for (const struct Gadget *g = p.gadgets; g != nullptr && !style.borderless; g = g->NextGadget) {
+        style.gadgetsRight = style.gadgetsRight || (g->Activation & GACT_RIGHTBORDER) != 0;
+        style.gadgetsBottom = style.gadgetsBottom || (g->Activation & GACT_BOTTOMBORDER) != 0;
+    }
     return style;
 }
 

@@ -2,10 +2,18 @@
 // give back what they own when they end or are removed while parked in Wait(0).
 #include "dos_test_support.h"
 
+#include <dos/dostags.h>
+#include <hosted/dos.h>
 #include <hosted/task.h>
 #include <proto/exec.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <atomic>
+#include <filesystem>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -194,3 +202,77 @@ TEST_F(DosTest, CreateNewProcFailsCleanly)
 }
 
 }  // namespace
+
+namespace {
+
+LONG ParkForeverEntry(void)
+{
+    Wait(0);
+    return 0;
+}
+
+std::string RegistryDirectory()
+{
+    return hosted::KestrovaneHome() + "/tasks";
+}
+
+// The names in the registry's entries, as other programs read them.
+std::vector<std::string> PublishedNames()
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator(RegistryDirectory(), error))
+        if (entry.path().filename().string()[0] != '.')
+            names.push_back(dostest::ReadHostFile(entry.path().string()));
+    return names;
+}
+
+}  // namespace
+
+// Another program's named process is found while that program holds its
+// entry, and drops out by itself when the program ends, however it ends.
+TEST_F(DosTest, NamedProcessesOfOtherProgramsAreFoundWhileTheyLive)
+{
+    (void)FindTask("kv nothing by this name");   // the registry exists once dos has looked into it
+    std::string entry = RegistryDirectory() + "/" + std::to_string(getpid() + 100000) + ".0";
+    dostest::WriteHostFile(entry, "kv other program");
+    int held = open(entry.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+
+    struct Task *other = FindTask("kv other program");
+    ASSERT_NE(other, nullptr);
+    EXPECT_STREQ(other->tc_Node.ln_Name, "kv other program");
+    EXPECT_EQ(FindTask("kv other program"), other);
+    RemTask(other);   // not ours to end: nothing happens
+    EXPECT_EQ(FindTask("kv other program"), other);
+    EXPECT_EQ(FindTask("kv no such program"), nullptr);
+
+    close(held);   // the program has died
+    EXPECT_EQ(FindTask("kv other program"), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(entry));
+}
+
+// A process started with a name is published with that name for as long as
+// it lives; removing it from Wait(0) returns once it is gone. The MorphOS
+// tags of the code type and the PowerPC stack are accepted.
+TEST_F(DosTest, NamedProcessIsPublishedUntilRemoved)
+{
+    struct TagItem tags[] = {{NP_Entry, reinterpret_cast<IPTR>(ParkForeverEntry)},
+                             {NP_Name, reinterpret_cast<IPTR>("kv published")},
+                             {NP_CommandName, reinterpret_cast<IPTR>("kv published")},
+                             {NP_Cli, TRUE},
+                             {NP_PPCStackSize, 16384},
+                             {NP_CodeType, CODETYPE_PPC},
+                             {TAG_DONE, 0}};
+    struct Process *process = CreateNewProc(tags);
+    ASSERT_NE(process, nullptr);
+    auto names = PublishedNames();
+    EXPECT_NE(std::find(names.begin(), names.end(), "kv published"), names.end());
+    ASSERT_TRUE(WaitUntil([&] { return process->pr_Task.tc_State == TS_WAIT; }));
+
+    RemTask(&process->pr_Task);
+    EXPECT_EQ(FindTask("kv published"), nullptr);
+    names = PublishedNames();
+    EXPECT_EQ(std::find(names.begin(), names.end(), "kv published"), names.end());
+}

@@ -38,6 +38,11 @@
 #define NP_Synchronous (NP_Dummy + 23)
 #define NP_ExitCode (NP_Dummy + 24)
 #define NP_ExitData (NP_Dummy + 25)
+#define NP_CodeType (NP_Dummy + 100)    /* MorphOS: the kind of code at NP_Entry */
+#define NP_PPCStackSize (NP_Dummy + 109) /* MorphOS: the PowerPC stack's size */
+
+#define CODETYPE_M68K 0
+#define CODETYPE_PPC 1
 
 #define ADO_Dummy (TAG_USER + 2000)
 #define ADO_FH_Mode (ADO_Dummy + 1)

@@ -19,6 +19,10 @@ bool ResolvePath(CONST_STRPTR name, std::string &hostPath);
 // the root of the boot volume.
 bool HostPathOfLock(BPTR lock, std::string &hostPath);
 
+// How many locks are held (not UnLock'ed yet) in this program: tests
+// compare it before and after a piece of work.
+long OutstandingLocks();
+
 // Expresses a host path as a volume path ("/home/ann/x" -> "Home:x"); the
 // volume with the longest root holding the path wins. False when no volume
 // holds it.

@@ -52,6 +52,10 @@ HostTask *CreateHostTask(const char *name,
 struct ProcessHooks {
     void (*adopt)(HostTask *task) = nullptr;   // called for adopted threads
     void (*cleanup)(HostTask *task) = nullptr; // called when any task ends
+    // Whether a process of this name runs in another program of this
+    // platform (one sharing its KESTROVANE_HOME); FindTask asks it for
+    // names no task of this program has.
+    bool (*namedElsewhere)(const char *name) = nullptr;
 };
 void SetProcessHooks(const ProcessHooks &hooks);
 
@@ -83,6 +87,13 @@ ULONG WaitTimeout(ULONG signalSet, long milliseconds);
 // allocation fails (0 = none). Also set from the environment at start:
 // KESTROVANE_ALLOC_LIMIT (bytes) and KESTROVANE_ALLOC_FAIL (n).
 void SetAllocFailure(unsigned long long aboveSize, unsigned long nth);
+
+// How many blocks of AllocMem, AllocVec and AllocEntry are not freed yet:
+// tests compare it before and after a piece of work.
+long OutstandingAllocations();
+
+// How many ports of CreateMsgPort are not deleted yet.
+long OutstandingPorts();
 
 // From now on the host's Ctrl-C (SIGINT) sends SIGBREAKF_CTRL_C to
 // `mainTask`, as a Ctrl-C in the shell does to the program it runs; a

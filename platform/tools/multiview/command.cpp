@@ -15,6 +15,7 @@
 #include <proto/dos.h>
 
 #include <memory>
+#include <strings.h>
 #include <new>
 
 namespace hosted::multiview {
@@ -120,8 +121,35 @@ std::unique_ptr<View> ViewFor(const std::string &name, const Look &look, LONG &e
                                       TitleFor(name));
 }
 
-/* Multiview FILE: shows a file in a window on the default public screen
-   and returns when the person closes it. The file is read relative to the
+// Takes "PUBSCREEN name" or "PUBSCREEN=name" (the keyword in any case)
+// out of the words. False when the keyword has no name after it.
+bool TakePubScreen(std::vector<std::string> &words, std::string &screenName)
+{
+    static const char Keyword[] = "PUBSCREEN";
+    const std::size_t keywordLength = sizeof Keyword - 1;
+    for (std::size_t i = 0; i < words.size(); i++) {
+        const std::string &word = words[i];
+        if (word.size() < keywordLength || strncasecmp(word.c_str(), Keyword, keywordLength) != 0)
+            continue;
+        if (word.size() == keywordLength) {
+            if (i + 1 >= words.size())
+                return false;
+            screenName = words[i + 1];
+            words.erase(words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i) + 2);
+            return true;
+        }
+        if (word[keywordLength] == '=') {
+            screenName = word.substr(keywordLength + 1);
+            words.erase(words.begin() + static_cast<long>(i));
+            return !screenName.empty();
+        }
+    }
+    return true;
+}
+
+/* Multiview FILE [PUBSCREEN name]: shows a file in a window on the public
+   screen of that name (without one, or when no such screen is open, on
+   the default public screen) and returns when the person closes it. The file is read relative to the
    current directory; what it holds decides how it is shown (a hypertext
    help document, a picture, a text, else a dump of its bytes). Returns
    RETURN_OK after showing it; RETURN_ERROR when the file could not be
@@ -138,6 +166,12 @@ LONG Multiview(CONST_STRPTR arguments, BPTR input, BPTR output)
         SetIoErr(error);
         return RETURN_FAIL;
     }
+    std::string screenName;
+    if (!TakePubScreen(words, screenName)) {
+        Report(output, ERROR_REQUIRED_ARG_MISSING);
+        SetIoErr(ERROR_REQUIRED_ARG_MISSING);
+        return RETURN_FAIL;
+    }
     if (words.size() != 1) {
         LONG error = words.empty() ? ERROR_REQUIRED_ARG_MISSING : ERROR_TOO_MANY_ARGS;
         Report(output, error);
@@ -145,7 +179,7 @@ LONG Multiview(CONST_STRPTR arguments, BPTR input, BPTR output)
         return RETURN_FAIL;
     }
     Look look;
-    if (!ObtainLook(look)) {
+    if (!ObtainLook(look, screenName.empty() ? nullptr : screenName.c_str())) {
         LONG error = IoErr();
         Report(output, error);
         SetIoErr(error);

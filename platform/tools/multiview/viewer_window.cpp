@@ -39,10 +39,12 @@ QUAD Page(const ScrollAxis &axis)
 
 }  // namespace
 
-bool ObtainLook(Look &look)
+bool ObtainLook(Look &look, const char *screenName)
 {
     look = Look();
-    look.screen = LockPubScreen(nullptr);
+    look.screen = screenName != nullptr ? LockPubScreen(screenName) : nullptr;
+    if (look.screen == nullptr)
+        look.screen = LockPubScreen(nullptr);
     if (look.screen == nullptr) {
         SetIoErr(ERROR_OBJECT_NOT_FOUND);
         return false;

@@ -28,10 +28,11 @@ struct Look {
     LONG xSize = 0;          // the font's nominal width
 };
 
-// Locks the default public screen and reads its look. False (IoErr
+// Locks the public screen `screenName` (NULL or one that is not open: the
+// default public screen) and reads its look. False (IoErr
 // ERROR_NO_FREE_STORE, or ERROR_OBJECT_NOT_FOUND without a screen) when
 // it cannot.
-bool ObtainLook(Look &look);
+bool ObtainLook(Look &look, const char *screenName = nullptr);
 void ReleaseLook(Look &look);
 
 // One direction of scrolling, in a view's own units (lines, pixels).
