@@ -4,6 +4,7 @@
 #include "lister_control.h"
 #include "lister_ops.h"
 #include "lister_rows.h"
+#include "partner.h"
 
 #include <proto/intuition.h>
 #include <lister/selection.h>
@@ -77,6 +78,8 @@ public:
 
 void CopySelectedEntries(Lister &lister)
 {
+    // Two listers on one screen copy into each other's drawer.
+    TakePartnerDestination(lister);
     const ConfigRecord &config = lister.config;
     CopyJob job;
     job.buffer = lister.buffers.Bytes(BufferCopy);
@@ -94,4 +97,5 @@ void CopySelectedEntries(Lister &lister)
         (void)RunCopy(job, selection, control);
     }
     PresentListerRows(lister);
+    TellPartnerCopied(lister);
 }

@@ -158,5 +158,37 @@ TEST(Copy, ALongCopyShowsItsProgressAndItsAbortLeavesNoPartialFile)
     EXPECT_EQ(LinePixel(after, w, 1), LinePixel(before, w, 1) ^ Inverted);
 }
 
+TEST(Copy, InDoubleKestrovaneTheCopyGoesIntoThePartnersDrawerWhichShowsIt)
+{
+    Session session("DoubleKestrovane");
+    session.MakeFile("readme.txt", "hello\n");
+    WindowInfo work = session.WindowAtStart("Work:", {"Work:"});
+    ASSERT_TRUE(work.found);
+    // Lister 2 starts in RAM:; a file there is copied from it into lister 1's drawer.
+    kvtest::WriteHostFile(session.Home() + "/RAM/note.txt", "from RAM\n");
+    WindowInfo ram = session.WindowAtStart("RAM:", {"Work:"});
+    ASSERT_TRUE(ram.found);
+    RunResult run = session.Run(Script()
+                                    .WaitIdle()
+                                    .Screenshot("before.png")
+                                    .Click(ram.InnerLeft() + 20, ram.RowY(1))   // below the drawer T
+                                    .Menu("File", "Copy")
+                                    .WaitIdle()
+                                    .Line("sleep 500")
+                                    .WaitIdle()
+                                    .Screenshot("after.png"),
+                                {"Work:"});
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(kvtest::ReadHostFile(session.Tree() + "/note.txt"), "from RAM\n");
+    EXPECT_TRUE(SideNames(session.Tree()).empty());
+    // Lister 1 read its drawer again: a second line appeared.
+    Png before = session.Shot("before.png"), after = session.Shot("after.png");
+    long changed = 0;
+    for (long y = work.ListTop() + FontHeight; y < work.ListTop() + 2 * FontHeight; y++)
+        for (long x = work.InnerLeft(); x < work.InnerLeft() + 60; x++)
+            changed += before.At(x, y) != after.At(x, y);
+    EXPECT_GT(changed, 0);
+}
+
 }  // namespace
 }  // namespace e2e
