@@ -110,7 +110,8 @@ std::string DosPathOf(const DosLocation &where);
 bool ResolveLocation(CONST_STRPTR name, DosLocation &where);
 
 // The location of a lock (the zero lock: the boot volume's root).
-bool LocationOfLock(BPTR lock, DosLocation &where);
+// `room`: bytes the caller is about to add to where.relative, kept free.
+bool LocationOfLock(BPTR lock, DosLocation &where, size_t room = 0);
 
 // A host path as a location on the volume with the longest matching root.
 bool LocationOfHostPath(const std::string &hostPath, DosLocation &where);
@@ -121,6 +122,9 @@ bool LocationOfHostPath(const std::string &hostPath, DosLocation &where);
 // in a host drawer from the shown name (or names a new one).
 std::string DisplayName(const char *hostName);
 std::string HostNameFor(const std::string &hostDirectory, const std::string &shown);
+// Whether a shown name is its host name as it stands (plain ASCII that no
+// cut to fit can have made), so that finding it needs no look at the drawer.
+bool IsOwnHostName(const char *shown, size_t length);
 
 // Text between the two sides: ShownText is host UTF-8 in Latin-1 where it
 // can be (else the bytes as they are); HostText is the way back (a text
@@ -166,7 +170,7 @@ LockRecord *DrawerLockRecordOf(BPTR lock);
 
 // Copies where a lock's object is, safely against a Rename by another task
 // moving it meanwhile. False (IoErr ERROR_INVALID_LOCK) for a bad lock.
-bool CopyLockLocation(BPTR lock, DosLocation &where);
+bool CopyLockLocation(BPTR lock, DosLocation &where, size_t room = 0);
 
 // Makes a lock on an existing object. Follows a final soft link. False
 // with IoErr set (object not found, object in use ...).
@@ -177,6 +181,10 @@ BPTR MakeLock(const DosLocation &where, LONG access);
 bool AcquireHold(dev_t device, ino_t inode, bool exclusive);
 void ReleaseHold(dev_t device, ino_t inode, bool exclusive);
 bool IsHeld(dev_t device, ino_t inode);
+
+// Whether the host path of `where` is `hostPath` (below set to 0) or lies
+// inside it (below set to where its part inside begins in that host path).
+bool HostPathWithin(const DosLocation &where, const std::string &hostPath, size_t &below);
 
 // Keeps live locks naming the right objects after a Rename of a drawer.
 void RenameLockedPaths(const std::string &oldHostPath, const std::string &newHostPath,
@@ -210,6 +218,31 @@ bool TimeOfDateStamp(const struct DateStamp &stamp, time_t &seconds, long &nanos
 void FillFileInfo(struct FileInfoBlock *fib, const std::string &name, const struct stat &info,
                   LONG type, const char hspa[5], const char *comment);
 
+// --- The file just made (fresh_file.cpp) ----------------------------------
+
+// What dos knows of the last file a MODE_NEWFILE Open created, for a moment
+// after its handle was closed: the object, its mode, and whether dos has
+// given it a protection attribute since.
+struct FreshFile {
+    std::string hostPath;
+    dev_t device = 0;
+    ino_t inode = 0;
+    mode_t mode = 0;
+    bool protectionAttribute = false;
+};
+
+// An Open that created `hostPath` (info: its fstat) made it the fresh file.
+void NoteFreshFile(const std::string &hostPath, const struct stat &info);
+// Its handle was closed: the moment it is known for starts.
+void FreshFileClosed(dev_t device, ino_t inode);
+// True (and `fresh` filled, but for the path) when `hostPath` names the
+// fresh file and its moment has not passed.
+bool FreshFileAt(const std::string &hostPath, FreshFile &fresh);
+// SetProtection changed it: its new mode and attribute.
+void UpdateFreshFile(const std::string &hostPath, mode_t mode, bool protectionAttribute);
+// `hostPath` (a file, or a drawer above it) was deleted, moved or replaced.
+void ForgetFreshFile(const std::string &hostPath);
+
 // --- Files ---------------------------------------------------------------
 
 enum class StreamKind { HostFile, Console, Nil };
@@ -237,6 +270,7 @@ struct FileRecord {
     bool buffered = false;        // character output collects in the buffer
     bool permanent = false;       // the host's standard handles: Close only flushes
     bool readOnlyYet = false;     // MODE_OLDFILE: opened for writing at the first write
+    bool fresh = false;           // MODE_NEWFILE that created the file (see FreshFile)
 };
 
 constexpr LONG kStreamBufferSize = 4096;
@@ -244,6 +278,12 @@ constexpr LONG kStreamBufferSize = 4096;
 // The name a handle's injected failures are matched against: its object's
 // host path, or "" for a stream without one.
 std::string FaultNameOf(const FileRecord *record);
+
+// Whether any failure on purpose is set (hosted/dos.h): when none is, the
+// name a call would be matched by need not even be made.
+bool DosFaultsSet();
+// DosFaultHits for a call on an open handle, matched on FaultNameOf.
+bool FileFaultHits(DosCall call, const FileRecord *record);
 
 // The record behind a file handle; null (IoErr ERROR_INVALID_LOCK) for one
 // that is not a live one of ours.

@@ -116,6 +116,11 @@ void ClearDosFaults()
     table.any = false;
 }
 
+bool DosFaultsSet()
+{
+    return Table().any;
+}
+
 bool DosFaultHits(DosCall call, const char *name)
 {
     FaultTable &table = Table();

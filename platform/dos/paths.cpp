@@ -65,9 +65,14 @@ std::string HostPathOf(const DosLocation &where)
 {
     if (where.relative.empty())
         return where.volumeRoot;
-    if (where.volumeRoot == "/")
-        return "/" + where.relative;
-    return where.volumeRoot + "/" + where.relative;
+    bool root = where.volumeRoot == "/";
+    std::string path;
+    path.reserve((root ? 0 : where.volumeRoot.size()) + 1 + where.relative.size());
+    if (!root)
+        path = where.volumeRoot;
+    path += '/';
+    path += where.relative;
+    return path;
 }
 
 std::string DosPathOf(const DosLocation &where)
@@ -86,11 +91,11 @@ std::string DosPathOf(const DosLocation &where)
     return path;
 }
 
-bool LocationOfLock(BPTR lock, DosLocation &where)
+bool LocationOfLock(BPTR lock, DosLocation &where, size_t room)
 {
     if (lock == 0)
         return BootLocation(where);
-    return CopyLockLocation(lock, where);
+    return CopyLockLocation(lock, where, room);
 }
 
 bool LocationOfHostPath(const std::string &hostPath, DosLocation &where)
@@ -157,19 +162,21 @@ bool ResolveLocation(CONST_STRPTR name, DosLocation &where)
             Fail(ERROR_INVALID_COMPONENT_NAME);
             return false;
         }
-    } else if (!LocationOfLock(ThisProcess()->pr_CurrentDir, where)) {
+    } else if (!LocationOfLock(ThisProcess()->pr_CurrentDir, where, std::strlen(rest) + 1)) {
         return false;
     }
 
     // Each "/" without a name before it goes one drawer up; a final "/"
-    // ends the path ("a/" is a, "a//b" is b beside a).
-    std::string relative = where.relative;
+    // ends the path ("a/" is a, "a//b" is b beside a). The names are added
+    // to the location in place: most are their own host names and cost no
+    // look at the drawer.
+    std::string &relative = where.relative;
+    relative.reserve(relative.size() + std::strlen(rest) + 1);
     const char *component = rest;
     for (;;) {
         const char *slash = std::strchr(component, '/');
         size_t length = slash != nullptr ? static_cast<size_t>(slash - component) : std::strlen(component);
-        std::string part(component, length);
-        if (part.empty()) {
+        if (length == 0) {
             if (slash == nullptr)
                 break;
             if (relative.empty()) {
@@ -177,21 +184,27 @@ bool ResolveLocation(CONST_STRPTR name, DosLocation &where)
                 return false;
             }
             size_t up = relative.rfind('/');
-            relative = up == std::string::npos ? std::string() : relative.substr(0, up);
+            relative.resize(up == std::string::npos ? 0 : up);
         } else {
-            if (part == "." || part == "..") {
+            if (component[0] == '.' && (length == 1 || (length == 2 && component[1] == '.'))) {
                 Fail(ERROR_INVALID_COMPONENT_NAME);
                 return false;
             }
-            DosLocation parent{where.volumeName, where.volumeRoot, relative};
-            part = HostNameFor(HostPathOf(parent), part);
-            relative = relative.empty() ? part : relative + "/" + part;
+            if (IsOwnHostName(component, length)) {
+                if (!relative.empty())
+                    relative += '/';
+                relative.append(component, length);
+            } else {
+                std::string part = HostNameFor(HostPathOf(where), std::string(component, length));
+                if (!relative.empty())
+                    relative += '/';
+                relative += part;
+            }
         }
         if (slash == nullptr)
             break;
         component = slash + 1;
     }
-    where.relative = relative;
     return true;
 }
 
