@@ -158,6 +158,11 @@ struct LockRecord {
     DIR *scan = nullptr;          // the drawer being walked by ExNext
     std::string scanPath;         // its host path, ending in "/"
     AttributeScan attributes;     // of the pass under way
+    DIR *listing = nullptr;       // the drawer being read by ExAll (exall.cpp)
+    ULONG listingKey = 0;         // the eac_LastKey of that scan
+    bool pending = false;         // an entry read that did not fit the last buffer
+    unsigned char pendingType = 0;
+    std::string pendingName;
 };
 
 // The record behind a lock; null (IoErr ERROR_INVALID_LOCK) for a lock that
@@ -213,6 +218,19 @@ void EndAttributeScan(AttributeScan &scan);
 
 void DateStampOfTime(time_t seconds, long nanoseconds, struct DateStamp &stamp);
 bool TimeOfDateStamp(const struct DateStamp &stamp, time_t &seconds, long &nanoseconds);
+
+// Examines the entry `name` of an open drawer (its descriptor, and its host
+// path ending in "/", which is used and given back as it was) into `fib`
+// as ExNext shows it: a soft link as ST_LINKDIR, ST_LINKFILE or
+// ST_SOFTLINK with its object's size, date and protection. Protection bits
+// and the comment are read only when `attributes` (through `scan`, an
+// ExNext pass, when given); else they read as clear. False when the entry
+// is gone.
+bool ExamineEntry(int directoryFd, std::string &drawerPath, const char *name, struct FileInfoBlock *fib,
+                  bool attributes, AttributeScan *scan);
+
+// ST_USERDIR, ST_PIPEFILE or ST_FILE for a host object that is no link.
+LONG TypeOfHostObject(const struct stat &info);
 
 // Fills a FileInfoBlock for a host object named `name`.
 void FillFileInfo(struct FileInfoBlock *fib, const std::string &name, const struct stat &info,

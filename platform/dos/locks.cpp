@@ -46,6 +46,8 @@ void Release(LockRecord *record)
 {
     if (record->scan != nullptr)
         closedir(record->scan);
+    if (record->listing != nullptr)
+        closedir(record->listing);
     ReleaseHold(record->device, record->inode, record->exclusive);
     delete record;
 }
