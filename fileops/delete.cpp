@@ -70,7 +70,8 @@ DeleteResult DeleteRows(const EntryList &rows, const WalkBuffers &buffers, Opera
             }
             continue;
         }
-        WalkEnd end = WalkTree(buffers, name, deleter);
+        // Deleting needs the names and types alone: no entry is examined.
+        WalkEnd end = WalkTree(buffers, name, deleter, WalkDetail::Types);
         if (end == WalkEnd::TooDeep) {
             control.Refusal(buffers.path, "Drawers nested deeper than the \"Dir stack:\" and \"Dir depth:\" buffers hold");
         } else if (end == WalkEnd::PathTooLong) {
