@@ -106,8 +106,13 @@ std::string HostPathOf(const DosLocation &where);
 std::string DosPathOf(const DosLocation &where);
 
 // Resolves a dos path (volume, assign, PROGDIR:, ":", "/", relative) to a
-// location. False with IoErr set.
+// location. False with IoErr set. Each task remembers the last name it
+// resolved from the letters alone, until PathsChanged.
 bool ResolveLocation(CONST_STRPTR name, DosLocation &where);
+
+// A lock was freed or its place changed, or the volume table was read
+// again: a name may lead elsewhere than it did.
+void PathsChanged();
 
 // The location of a lock (the zero lock: the boot volume's root).
 // `room`: bytes the caller is about to add to where.relative, kept free.

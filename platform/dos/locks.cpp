@@ -44,6 +44,8 @@ BPTR Register(LockRecord *record)
 
 void Release(LockRecord *record)
 {
+    // Its address may come back as another lock's.
+    PathsChanged();
     if (record->scan != nullptr)
         closedir(record->scan);
     if (record->listing != nullptr)
@@ -186,6 +188,7 @@ void RenameLockedPaths(const std::string &oldHostPath, const std::string &newHos
 {
     (void)newHostPath;
     std::lock_guard<std::mutex> guard(RegistryLock());
+    PathsChanged();
     for (LockRecord *record : LiveLocks()) {
         // Most locks are elsewhere: compared piece by piece, without
         // building their host paths.

@@ -1,6 +1,7 @@
 // dos/paths.cpp: the path grammar: volumes, assigns, ":", "/" for parents, relative names.
 #include "dosprivate.h"
 
+#include <atomic>
 #include <cstring>
 
 namespace hosted {
@@ -146,15 +147,65 @@ bool LocationOfHostPath(const std::string &hostPath, DosLocation &where)
     return true;
 }
 
+namespace {
+
+// Changes whenever a name may lead elsewhere than it did: a lock's place
+// changed or a lock was freed (its address may come back as another), or
+// the volume table was read again.
+std::atomic<unsigned long> gPathsGeneration{1};
+
+// The last name a task resolved from its letters alone (no look at a
+// drawer), and where it led: a copy names each file it writes several
+// times in a row.
+struct ResolvedName {
+    unsigned long generation = 0;
+    BPTR currentDir = 0;
+    std::string name;
+    DosLocation where;
+    std::string hostPath;   // of `where`, made when first asked for
+};
+
+thread_local ResolvedName tLastResolved;
+
+bool SameDevice(const char *name, size_t length, const char *device)
+{
+    return std::strlen(device) == length && SameDosName(std::string(name, length), device);
+}
+
+// The remembered resolution of `name`, or nullptr.
+const ResolvedName *Remembered(CONST_STRPTR name)
+{
+    const ResolvedName &last = tLastResolved;
+    if (name == nullptr || last.generation != gPathsGeneration.load() ||
+        last.currentDir != ThisProcess()->pr_CurrentDir || last.name != name)
+        return nullptr;
+    return &last;
+}
+
+}  // namespace
+
+void PathsChanged()
+{
+    gPathsGeneration.fetch_add(1);
+}
+
 bool ResolveLocation(CONST_STRPTR name, DosLocation &where)
 {
     if (name == nullptr) {
         Fail(ERROR_REQUIRED_ARG_MISSING);
         return false;
     }
+    if (const ResolvedName *last = Remembered(name)) {
+        where = last->where;
+        return true;
+    }
+    const unsigned long generation = gPathsGeneration.load();
+    bool byLetters = true;   // no drawer was looked at, nor PROGDIR: used
     const char *colon = std::strchr(name, ':');
     const char *rest = name;
     if (colon != nullptr) {
+        if (SameDevice(name, size_t(colon - name), "PROGDIR"))
+            byLetters = false;
         if (!DeviceLocation(std::string(name, colon), where))
             return false;
         rest = colon + 1;
@@ -199,21 +250,39 @@ bool ResolveLocation(CONST_STRPTR name, DosLocation &where)
                 if (!relative.empty())
                     relative += '/';
                 relative += part;
+                byLetters = false;
             }
         }
         if (slash == nullptr)
             break;
         component = slash + 1;
     }
+    if (byLetters) {
+        ResolvedName &last = tLastResolved;
+        last.generation = generation;
+        last.currentDir = ThisProcess()->pr_CurrentDir;
+        last.name = name;
+        last.where = where;
+        last.hostPath.clear();
+    }
     return true;
 }
 
 bool ResolvePath(CONST_STRPTR name, std::string &hostPath)
 {
-    DosLocation where;
-    if (!ResolveLocation(name, where))
-        return false;
-    hostPath = HostPathOf(where);
+    if (Remembered(name) == nullptr) {
+        DosLocation where;
+        if (!ResolveLocation(name, where))
+            return false;
+        if (Remembered(name) == nullptr) {
+            hostPath = HostPathOf(where);
+            return true;
+        }
+    }
+    ResolvedName &last = tLastResolved;
+    if (last.hostPath.empty())
+        last.hostPath = HostPathOf(last.where);
+    hostPath = last.hostPath;
     return true;
 }
 

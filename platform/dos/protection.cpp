@@ -79,13 +79,16 @@ int ChangeAttribute(const std::string &path, const char *name, const char *value
 void Forget(dev_t device, ino_t inode);
 
 // `info`: the object's status from before the change (its identity).
+// `fresh`: the file just made (see FreshFile). What may be kept of it is
+// kept under an older change time, which the change makes stale anyway;
+// the lookup is not worth its cost on every file a copy writes.
 int ChangeAttributeAndForget(const std::string &path, const char *name, const char *value, size_t size,
-                             const struct stat &info)
+                             const struct stat &info, bool fresh)
 {
     bool changed = true;
     int error = ChangeAttribute(path, name, value, size, changed);
     // Removing what was not there changed nothing: what is kept still holds.
-    if (changed)
+    if (changed && !fresh)
         Forget(info.st_dev, info.st_ino);
     return error;
 }
@@ -425,7 +428,8 @@ BOOL SetProtection(CONST_STRPTR name, LONG protect)
     // just made has none to remove unless dos gave it one.
     int error = 0;
     if (any || !known || fresh.protectionAttribute)
-        error = hosted::ChangeAttributeAndForget(path, hosted::kProtectionAttribute, any ? hspa : nullptr, 4, info);
+        error = hosted::ChangeAttributeAndForget(path, hosted::kProtectionAttribute, any ? hspa : nullptr, 4, info,
+                                                 known);
     if (error == ENOTSUP && !any)
         error = 0;   // nothing to keep where there are no attributes
     if (error == 0 && chmod(path.c_str(), mode) != 0)
@@ -463,7 +467,7 @@ BOOL SetComment(CONST_STRPTR name, CONST_STRPTR comment)
         return FALSE;
     std::string stored = length > 0 ? hosted::HostText(comment) : std::string();
     int error = hosted::ChangeAttributeAndForget(path, hosted::kCommentAttribute,
-                                                 length > 0 ? stored.c_str() : nullptr, stored.size(), info);
+                                                 length > 0 ? stored.c_str() : nullptr, stored.size(), info, known);
     if (error == ENOTSUP && length == 0)
         error = 0;
     if (error != 0) {
