@@ -161,16 +161,14 @@ bool HostPathWithin(const DosLocation &where, const std::string &hostPath, size_
 {
     below = 0;
     const std::string &root = where.volumeRoot;
-    if (where.relative.empty())
-        return root == hostPath;
-    // The host path is the root (nothing for "/"), "/" and the relative part.
-    size_t headLength = root == "/" ? 0 : root.size();
-    size_t length = headLength + 1 + where.relative.size();
+    const std::string &relative = where.relative;
+    // The host path is the root when there is no relative part, else the
+    // root (nothing for "/"), "/" and the relative part.
+    size_t headLength = relative.empty() || root != "/" ? root.size() : 0;
+    size_t length = relative.empty() ? root.size() : headLength + 1 + relative.size();
     if (length < hostPath.size())
         return false;
-    auto at = [&](size_t i) {
-        return i < headLength ? root[i] : i == headLength ? '/' : where.relative[i - headLength - 1];
-    };
+    auto at = [&](size_t i) { return i < headLength ? root[i] : i == headLength ? '/' : relative[i - headLength - 1]; };
     for (size_t i = 0; i < hostPath.size(); i++) {
         if (at(i) != hostPath[i])
             return false;

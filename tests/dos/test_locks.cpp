@@ -124,6 +124,32 @@ TEST_F(DosTest, LocksFollowARenamedDrawer)
     UnLock(inner);
 }
 
+TEST_F(DosTest, LocksFollowARenamedDrawerOnEveryVolumeBelowIt)
+{
+    mkdir(Host("outer").c_str(), 0755);
+    mkdir(Host("outer/inner").c_str(), 0755);
+    mkdir(Host("outer/inner/deep").c_str(), 0755);
+    mkdir(Host("outerside").c_str(), 0755);
+    volume_.Mount("Test", "VOLUME Inner: \"" + Host("outer/inner") + "\"\n");
+    BPTR root = Lock("Inner:", SHARED_LOCK);
+    BPTR deep = Lock("Inner:deep", SHARED_LOCK);
+    BPTR beside = Lock("Test:outerside", SHARED_LOCK);
+    ASSERT_NE(root, 0);
+    ASSERT_NE(deep, 0);
+    ASSERT_TRUE(Rename("Test:outer", "Test:moved"));
+    char name[256];
+    ASSERT_TRUE(NameFromLock(root, name, sizeof name));
+    EXPECT_STREQ(name, "Test:moved/inner");
+    ASSERT_TRUE(NameFromLock(deep, name, sizeof name));
+    EXPECT_STREQ(name, "Test:moved/inner/deep");
+    // A drawer whose name only begins like the renamed one stays.
+    ASSERT_TRUE(NameFromLock(beside, name, sizeof name));
+    EXPECT_STREQ(name, "Test:outerside");
+    UnLock(root);
+    UnLock(deep);
+    UnLock(beside);
+}
+
 TEST_F(DosTest, LockFollowsSoftLinksAndMissingObjectsAreNotFound)
 {
     dostest::WriteHostFile(Host("target"), "t");
