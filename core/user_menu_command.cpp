@@ -11,10 +11,10 @@
 #include <ui/requester.h>
 
 #include <cstring>
+#include <texts/texts.h>
 
 namespace {
 
-constexpr char RunningPrefix[] = "Running: ";
 
 // The lister's selection in display order; an entry the run is done with
 // is deselected at once unless "Stay selected:" is on.
