@@ -65,7 +65,8 @@ void CountCopySelection(const WalkBuffers &walk, CopySelection &selection, Opera
                 progress.bytesTotal += item.size;
             continue;
         }
-        if (visitor.PastDeadline() || WalkTree(walk, item.name, visitor) != WalkEnd::Done) {
+        // Sizes alone: the count reads no protection bits or comments.
+        if (visitor.PastDeadline() || WalkTree(walk, item.name, visitor, WalkDetail::Sizes) != WalkEnd::Done) {
             progress.totalsKnown = FALSE;
             return;
         }

@@ -71,7 +71,8 @@ DeleteResult DeleteRows(const EntryList &rows, const WalkBuffers &buffers, Opera
             }
             continue;
         }
-        WalkEnd end = WalkTree(buffers, name, deleter);
+        // Deleting needs the names and types alone: no entry is examined.
+        WalkEnd end = WalkTree(buffers, name, deleter, WalkDetail::Types);
         if (end == WalkEnd::TooDeep) {
             control.Refusal(buffers.path, TreeTooDeepText);
         } else if (end == WalkEnd::PathTooLong) {

@@ -10,7 +10,8 @@ constexpr ULONG FibSlotSize = 1040;
 // The buffers a walk runs in: the level stack ("Dir stack:"), the pool of
 // FileInfoBlocks ("Dir depth:", one slot per depth, the last slot left to
 // the engine) and the path scratch in which each object's path is built
-// relative to the current directory. Nothing is allocated during a walk.
+// relative to the current directory. A walk allocates nothing per file or
+// drawer (see WalkTree for its ExAll controls).
 struct WalkBuffers {
     UBYTE *stack = nullptr;
     ULONG stackSize = 0;
@@ -35,6 +36,13 @@ inline bool IsRealDrawer(LONG type)
 {
     return type > 0 && type != ST_SOFTLINK && type != ST_LINKDIR;
 }
+
+// How much a walk learns of each entry it visits.
+enum class WalkDetail : UBYTE {
+    Everything,   // the whole FileInfoBlock (ExNext)
+    Sizes,        // name, type and size (ExAll ED_SIZE); the rest of the FileInfoBlock is clear
+    Types         // name and type (ExAll ED_TYPE): the drawer's own listing, nothing asked per entry
+};
 
 enum class WalkAction : UBYTE {
     Continue,   // go on
@@ -85,11 +93,17 @@ public:
 };
 
 // Walks the drawer `name` (relative to the current directory) depth first,
-// without recursion: each drawer's entries in ExNext order, a sub-drawer
-// gone into as soon as it is met, each drawer left right after its last
-// entry. Every lock is released whatever the end. TooDeep and PathTooLong
-// end the walk before anything is done below that point; the engine tells
-// the person (OperationControl::Refusal).
-[[nodiscard]] WalkEnd WalkTree(const WalkBuffers &buffers, CONST_STRPTR name, TreeVisitor &visitor);
+// without recursion: each drawer's entries in the order the drawer gives
+// them, a sub-drawer gone into as soon as it is met, each drawer left right
+// after its last entry. VisitEntry learns what `detail` asks for (a drawer's
+// EnterDrawer always gets its whole FileInfoBlock); with less than
+// Everything, each depth's pool slot holds the ExAll records of its drawer,
+// the walk makes one ExAllControl per depth it reaches (kept for every
+// drawer at that depth, freed at the end), and a drawer it has no memory
+// for a control for is read with ExNext. Every lock is released whatever
+// the end. TooDeep and PathTooLong end the walk before anything is done
+// below that point; the engine tells the person (OperationControl::Refusal).
+[[nodiscard]] WalkEnd WalkTree(const WalkBuffers &buffers, CONST_STRPTR name, TreeVisitor &visitor,
+                               WalkDetail detail = WalkDetail::Everything);
 
 #endif /* FILEOPS_TREE_WALK_H */

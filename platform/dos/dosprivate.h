@@ -106,11 +106,17 @@ std::string HostPathOf(const DosLocation &where);
 std::string DosPathOf(const DosLocation &where);
 
 // Resolves a dos path (volume, assign, PROGDIR:, ":", "/", relative) to a
-// location. False with IoErr set.
+// location. False with IoErr set. Each task remembers the last name it
+// resolved from the letters alone, until PathsChanged.
 bool ResolveLocation(CONST_STRPTR name, DosLocation &where);
 
+// A lock was freed or its place changed, or the volume table was read
+// again: a name may lead elsewhere than it did.
+void PathsChanged();
+
 // The location of a lock (the zero lock: the boot volume's root).
-bool LocationOfLock(BPTR lock, DosLocation &where);
+// `room`: bytes the caller is about to add to where.relative, kept free.
+bool LocationOfLock(BPTR lock, DosLocation &where, size_t room = 0);
 
 // A host path as a location on the volume with the longest matching root.
 bool LocationOfHostPath(const std::string &hostPath, DosLocation &where);
@@ -121,6 +127,9 @@ bool LocationOfHostPath(const std::string &hostPath, DosLocation &where);
 // in a host drawer from the shown name (or names a new one).
 std::string DisplayName(const char *hostName);
 std::string HostNameFor(const std::string &hostDirectory, const std::string &shown);
+// Whether a shown name is its host name as it stands (plain ASCII that no
+// cut to fit can have made), so that finding it needs no look at the drawer.
+bool IsOwnHostName(const char *shown, size_t length);
 
 // Text between the two sides: ShownText is host UTF-8 in Latin-1 where it
 // can be (else the bytes as they are); HostText is the way back (a text
@@ -154,6 +163,11 @@ struct LockRecord {
     DIR *scan = nullptr;          // the drawer being walked by ExNext
     std::string scanPath;         // its host path, ending in "/"
     AttributeScan attributes;     // of the pass under way
+    DIR *listing = nullptr;       // the drawer being read by ExAll (exall.cpp)
+    ULONG listingKey = 0;         // the eac_LastKey of that scan
+    bool pending = false;         // an entry read that did not fit the last buffer
+    unsigned char pendingType = 0;
+    std::string pendingName;
 };
 
 // The record behind a lock; null (IoErr ERROR_INVALID_LOCK) for a lock that
@@ -166,7 +180,7 @@ LockRecord *DrawerLockRecordOf(BPTR lock);
 
 // Copies where a lock's object is, safely against a Rename by another task
 // moving it meanwhile. False (IoErr ERROR_INVALID_LOCK) for a bad lock.
-bool CopyLockLocation(BPTR lock, DosLocation &where);
+bool CopyLockLocation(BPTR lock, DosLocation &where, size_t room = 0);
 
 // Makes a lock on an existing object. Follows a final soft link. False
 // with IoErr set (object not found, object in use ...).
@@ -177,6 +191,10 @@ BPTR MakeLock(const DosLocation &where, LONG access);
 bool AcquireHold(dev_t device, ino_t inode, bool exclusive);
 void ReleaseHold(dev_t device, ino_t inode, bool exclusive);
 bool IsHeld(dev_t device, ino_t inode);
+
+// Whether the host path of `where` is `hostPath` (below set to 0) or lies
+// inside it (below set to where its part inside begins in that host path).
+bool HostPathWithin(const DosLocation &where, const std::string &hostPath, size_t &below);
 
 // Keeps live locks naming the right objects after a Rename of a drawer.
 void RenameLockedPaths(const std::string &oldHostPath, const std::string &newHostPath,
@@ -206,9 +224,47 @@ void EndAttributeScan(AttributeScan &scan);
 void DateStampOfTime(time_t seconds, long nanoseconds, struct DateStamp &stamp);
 bool TimeOfDateStamp(const struct DateStamp &stamp, time_t &seconds, long &nanoseconds);
 
+// Examines the entry `name` of an open drawer (its descriptor, and its host
+// path ending in "/", which is used and given back as it was) into `fib`
+// as ExNext shows it: a soft link as ST_LINKDIR, ST_LINKFILE or
+// ST_SOFTLINK with its object's size, date and protection. Protection bits
+// and the comment are read only when `attributes` (through `scan`, an
+// ExNext pass, when given); else they read as clear. False when the entry
+// is gone.
+bool ExamineEntry(int directoryFd, std::string &drawerPath, const char *name, struct FileInfoBlock *fib,
+                  bool attributes, AttributeScan *scan);
+
+// ST_USERDIR, ST_PIPEFILE or ST_FILE for a host object that is no link.
+LONG TypeOfHostObject(const struct stat &info);
+
 // Fills a FileInfoBlock for a host object named `name`.
 void FillFileInfo(struct FileInfoBlock *fib, const std::string &name, const struct stat &info,
                   LONG type, const char hspa[5], const char *comment);
+
+// --- The file just made (fresh_file.cpp) ----------------------------------
+
+// What dos knows of the last file a MODE_NEWFILE Open created, for a moment
+// after its handle was closed: the object, its mode, and whether dos has
+// given it a protection attribute since.
+struct FreshFile {
+    std::string hostPath;
+    dev_t device = 0;
+    ino_t inode = 0;
+    mode_t mode = 0;
+    bool protectionAttribute = false;
+};
+
+// An Open that created `hostPath` (info: its fstat) made it the fresh file.
+void NoteFreshFile(const std::string &hostPath, const struct stat &info);
+// Its handle was closed: the moment it is known for starts.
+void FreshFileClosed(dev_t device, ino_t inode);
+// True (and `fresh` filled, but for the path) when `hostPath` names the
+// fresh file and its moment has not passed.
+bool FreshFileAt(const std::string &hostPath, FreshFile &fresh);
+// SetProtection changed it: its new mode and attribute.
+void UpdateFreshFile(const std::string &hostPath, mode_t mode, bool protectionAttribute);
+// `hostPath` (a file, or a drawer above it) was deleted, moved or replaced.
+void ForgetFreshFile(const std::string &hostPath);
 
 // --- Files ---------------------------------------------------------------
 
@@ -237,6 +293,7 @@ struct FileRecord {
     bool buffered = false;        // character output collects in the buffer
     bool permanent = false;       // the host's standard handles: Close only flushes
     bool readOnlyYet = false;     // MODE_OLDFILE: opened for writing at the first write
+    bool fresh = false;           // MODE_NEWFILE that created the file (see FreshFile)
 };
 
 constexpr LONG kStreamBufferSize = 4096;
@@ -244,6 +301,12 @@ constexpr LONG kStreamBufferSize = 4096;
 // The name a handle's injected failures are matched against: its object's
 // host path, or "" for a stream without one.
 std::string FaultNameOf(const FileRecord *record);
+
+// Whether any failure on purpose is set (hosted/dos.h): when none is, the
+// name a call would be matched by need not even be made.
+bool DosFaultsSet();
+// DosFaultHits for a call on an open handle, matched on FaultNameOf.
+bool FileFaultHits(DosCall call, const FileRecord *record);
 
 // The record behind a file handle; null (IoErr ERROR_INVALID_LOCK) for one
 // that is not a live one of ours.

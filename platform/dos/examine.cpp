@@ -48,6 +48,51 @@ bool ExamineLocation(const DosLocation &where, struct FileInfoBlock *fib)
 
 }  // namespace
 
+bool ExamineEntry(int directoryFd, std::string &drawerPath, const char *name, struct FileInfoBlock *fib,
+                  bool attributes, AttributeScan *scan)
+{
+    struct stat info;
+    if (fstatat(directoryFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    LONG type;
+    bool readable = true;   // an object whose attributes can be read
+    if (S_ISLNK(info.st_mode)) {
+        struct stat object;
+        if (fstatat(directoryFd, name, &object, 0) == 0) {
+            info = object;
+            type = S_ISDIR(info.st_mode) ? ST_LINKDIR : ST_LINKFILE;
+        } else {
+            type = ST_SOFTLINK;
+            readable = false;
+        }
+    } else {
+        type = TypeOf(info);
+    }
+    char hspa[5] = {0};
+    char comment[80] = {0};
+    if (attributes) {
+        if (!readable) {
+            if (scan != nullptr)
+                SkipAttributeScanEntry(*scan);
+        } else {
+            size_t base = drawerPath.size();
+            drawerPath += name;
+            if (scan != nullptr)
+                ReadExtendedAttributes(*scan, drawerPath, info, hspa, comment, sizeof comment);
+            else
+                ReadExtendedAttributes(drawerPath, info, hspa, comment, sizeof comment);
+            drawerPath.resize(base);
+        }
+    }
+    FillFileInfo(fib, DisplayName(name), info, type, hspa, comment);
+    return true;
+}
+
+LONG TypeOfHostObject(const struct stat &info)
+{
+    return TypeOf(info);
+}
+
 void FillFileInfo(struct FileInfoBlock *fib, const std::string &name, const struct stat &info, LONG type,
                   const char hspa[5], const char *comment)
 {
@@ -145,8 +190,6 @@ BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
         hosted::BeginAttributeScan(record->attributes, record->device, record->inode);
     }
     int directoryFd = dirfd(record->scan);
-    std::string &path = record->scanPath;
-    size_t base = path.size();
     for (;;) {
         errno = 0;
         struct dirent *entry = readdir(record->scan);
@@ -162,31 +205,9 @@ BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock)
         const char *name = entry->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
-        struct stat info;
-        if (fstatat(directoryFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;   // gone since the drawer was read
-        LONG type;
-        char hspa[5] = {0};
-        char comment[80] = {0};
-        path.resize(base);
-        path += name;
-        if (S_ISLNK(info.st_mode)) {
-            struct stat object;
-            if (fstatat(directoryFd, name, &object, 0) == 0) {
-                info = object;
-                type = S_ISDIR(info.st_mode) ? ST_LINKDIR : ST_LINKFILE;
-                hosted::ReadExtendedAttributes(record->attributes, path, info, hspa, comment, sizeof comment);
-            } else {
-                type = ST_SOFTLINK;
-                hosted::SkipAttributeScanEntry(record->attributes);
-            }
-        } else {
-            type = hosted::TypeOf(info);
-            hosted::ReadExtendedAttributes(record->attributes, path, info, hspa, comment, sizeof comment);
-        }
-        path.resize(base);
-        hosted::FillFileInfo(fileInfoBlock, hosted::DisplayName(name), info, type, hspa, comment);
-        return TRUE;
+        if (hosted::ExamineEntry(directoryFd, record->scanPath, name, fileInfoBlock, true, &record->attributes))
+            return TRUE;
+        // gone since the drawer was read
     }
 }
 

@@ -39,6 +39,7 @@ const struct {
     {"SetProtection", DosCall::SetProtection}, {"SetComment", DosCall::SetComment},
     {"Open", DosCall::Open},         {"Read", DosCall::Read},
     {"MakeLink", DosCall::MakeLink}, {"ExNext", DosCall::ExNext},
+    {"ExAll", DosCall::ExAll},
 };
 
 // "Write:3:221", "Write:0:221:*.cfg"; several separated by ';'. A malformed
@@ -114,6 +115,11 @@ void ClearDosFaults()
     std::lock_guard<std::mutex> guard(table.lock);
     table.faults.clear();
     table.any = false;
+}
+
+bool DosFaultsSet()
+{
+    return Table().any;
 }
 
 bool DosFaultHits(DosCall call, const char *name)

@@ -83,6 +83,7 @@ BPTR OpenHostFile(const DosLocation &where, LONG mode)
     // switched back for everything else below.
     int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     int descriptor;
+    bool created = false;
     if (mode == MODE_OLDFILE) {
         // Read-only until the first write: a handle that only reads must
         // not look like a writer to the host (file watchers, indexers).
@@ -92,7 +93,17 @@ BPTR OpenHostFile(const DosLocation &where, LONG mode)
             return 0;
         }
     } else {
-        descriptor = open(path.c_str(), O_RDWR | O_CREAT | flags, 0666);
+        // A new file is made exclusively first, so that dos knows it made
+        // it (see FreshFile); whatever is there already is opened as before.
+        descriptor = -1;
+        if (mode == MODE_NEWFILE) {
+            descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | flags, 0666);
+            created = descriptor >= 0;
+            if (!created && errno == EEXIST)
+                ForgetFreshFile(path);
+        }
+        if (descriptor < 0)
+            descriptor = open(path.c_str(), O_RDWR | O_CREAT | flags, 0666);
         if (descriptor < 0) {
             FailErrno(errno, errno == EISDIR ? HostAction::Generic : HostAction::Write);
             return 0;
@@ -148,6 +159,10 @@ BPTR OpenHostFile(const DosLocation &where, LONG mode)
     record->where = where;
     record->buffered = true;
     record->interactive = S_ISCHR(info.st_mode) && isatty(descriptor) != 0;
+    if (created && S_ISREG(info.st_mode)) {
+        record->fresh = true;
+        NoteFreshFile(path, info);
+    }
     return RegisterFile(record);
 }
 
@@ -170,6 +185,11 @@ bool DropReadBuffer(FileRecord *record)
 std::string FaultNameOf(const FileRecord *record)
 {
     return record->haveLocation ? HostPathOf(record->where) : std::string();
+}
+
+bool FileFaultHits(DosCall call, const FileRecord *record)
+{
+    return DosFaultsSet() && DosFaultHits(call, FaultNameOf(record).c_str());
 }
 
 BPTR RegisterFile(FileRecord *record)
@@ -489,8 +509,10 @@ BOOL Close(BPTR file)
             hosted::LiveFiles().erase(record);
     }
     // An injected failure closes the handle all the same, as a real one does.
-    LONG injected = hosted::DosFaultHits(hosted::DosCall::Close, hosted::FaultNameOf(record).c_str()) ? IoErr() : 0;
+    LONG injected = hosted::FileFaultHits(hosted::DosCall::Close, record) ? IoErr() : 0;
     bool flushed = hosted::FlushRecord(record);
+    if (record->fresh)
+        hosted::FreshFileClosed(record->device, record->inode);
     if (injected != 0) {
         Fail(injected);
         flushed = false;
@@ -509,7 +531,7 @@ LONG Read(BPTR file, APTR buffer, LONG length)
     FileRecord *record = hosted::TransferRecord(file, buffer, length, false);
     if (record == nullptr)
         return -1;
-    if (hosted::DosFaultHits(hosted::DosCall::Read, hosted::FaultNameOf(record).c_str()))
+    if (hosted::FileFaultHits(hosted::DosCall::Read, record))
         return -1;
     if (length == 0)
         return 0;
@@ -538,7 +560,7 @@ LONG Write(BPTR file, CONST_APTR buffer, LONG length)
     FileRecord *record = hosted::TransferRecord(file, buffer, length, true);
     if (record == nullptr)
         return -1;
-    if (hosted::DosFaultHits(hosted::DosCall::Write, hosted::FaultNameOf(record).c_str()))
+    if (hosted::FileFaultHits(hosted::DosCall::Write, record))
         return -1;
     if (record->readEnd > record->readPos && !hosted::DropReadBuffer(record))
         return -1;

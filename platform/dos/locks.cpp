@@ -44,8 +44,12 @@ BPTR Register(LockRecord *record)
 
 void Release(LockRecord *record)
 {
+    // Its address may come back as another lock's.
+    PathsChanged();
     if (record->scan != nullptr)
         closedir(record->scan);
+    if (record->listing != nullptr)
+        closedir(record->listing);
     ReleaseHold(record->device, record->inode, record->exclusive);
     delete record;
 }
@@ -110,13 +114,16 @@ LockRecord *DrawerLockRecordOf(BPTR lock)
     return record;
 }
 
-bool CopyLockLocation(BPTR lock, DosLocation &where)
+bool CopyLockLocation(BPTR lock, DosLocation &where, size_t room)
 {
     auto *record = reinterpret_cast<LockRecord *>(BADDR(lock));
     {
         std::lock_guard<std::mutex> guard(RegistryLock());
         if (lock != 0 && LiveLocks().count(record) != 0) {
-            where = record->where;
+            where.volumeName = record->where.volumeName;
+            where.volumeRoot = record->where.volumeRoot;
+            where.relative.reserve(record->where.relative.size() + room);
+            where.relative = record->where.relative;
             return true;
         }
     }
@@ -150,20 +157,50 @@ BPTR MakeLock(const DosLocation &where, LONG access)
     return Register(record);
 }
 
+bool HostPathWithin(const DosLocation &where, const std::string &hostPath, size_t &below)
+{
+    below = 0;
+    const std::string &root = where.volumeRoot;
+    if (where.relative.empty())
+        return root == hostPath;
+    // The host path is the root (nothing for "/"), "/" and the relative part.
+    size_t headLength = root == "/" ? 0 : root.size();
+    size_t length = headLength + 1 + where.relative.size();
+    if (length < hostPath.size())
+        return false;
+    auto at = [&](size_t i) {
+        return i < headLength ? root[i] : i == headLength ? '/' : where.relative[i - headLength - 1];
+    };
+    for (size_t i = 0; i < hostPath.size(); i++) {
+        if (at(i) != hostPath[i])
+            return false;
+    }
+    if (length == hostPath.size())
+        return true;
+    if (at(hostPath.size()) != '/')
+        return false;
+    below = hostPath.size() + 1;
+    return true;
+}
+
 void RenameLockedPaths(const std::string &oldHostPath, const std::string &newHostPath,
                        const DosLocation &newWhere)
 {
     (void)newHostPath;
     std::lock_guard<std::mutex> guard(RegistryLock());
+    PathsChanged();
     for (LockRecord *record : LiveLocks()) {
-        std::string path = HostPathOf(record->where);
-        if (path == oldHostPath) {
+        // Most locks are elsewhere: compared piece by piece, without
+        // building their host paths.
+        size_t below = 0;
+        if (!HostPathWithin(record->where, oldHostPath, below))
+            continue;
+        if (below == 0) {
             record->where = newWhere;
-        } else if (path.size() > oldHostPath.size() && path.compare(0, oldHostPath.size(), oldHostPath) == 0 &&
-                   path[oldHostPath.size()] == '/') {
-            std::string below = path.substr(oldHostPath.size() + 1);
+        } else {
+            std::string rest = HostPathOf(record->where).substr(below);
             record->where = newWhere;
-            record->where.relative = newWhere.relative.empty() ? below : newWhere.relative + "/" + below;
+            record->where.relative = newWhere.relative.empty() ? rest : newWhere.relative + "/" + rest;
         }
     }
 }

@@ -71,6 +71,16 @@ bool BeyondLatin1(const std::string &text)
     return beyond;
 }
 
+// Text that reads the same in Latin-1 and in UTF-8.
+bool IsAscii(const std::string &text)
+{
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 bool EndsWith(const std::string &text, const char *tail)
 {
     size_t length = std::strlen(tail);
@@ -95,6 +105,10 @@ bool MayBeChanged(const std::string &shown)
 
 bool Latin1OfHostText(const std::string &host, std::string &latin1)
 {
+    if (IsAscii(host)) {
+        latin1 = host;
+        return true;
+    }
     latin1.clear();
     for (size_t i = 0; i < host.size();) {
         unsigned long code;
@@ -107,12 +121,16 @@ bool Latin1OfHostText(const std::string &host, std::string &latin1)
 
 std::string ShownText(const std::string &host)
 {
+    if (IsAscii(host))
+        return host;
     std::string latin1;
     return Latin1OfHostText(host, latin1) ? latin1 : host;
 }
 
 std::string HostText(const std::string &shown)
 {
+    if (IsAscii(shown))
+        return shown;
     if (BeyondLatin1(shown))
         return shown;
     std::string utf8;
@@ -128,8 +146,25 @@ std::string HostText(const std::string &shown)
     return utf8;
 }
 
+bool IsOwnHostName(const char *shown, size_t length)
+{
+    for (size_t i = 0; i < length; i++) {
+        if (static_cast<unsigned char>(shown[i]) >= 0x80)
+            return false;
+    }
+    // A plain name is changed only when it may be a long one cut to fit.
+    return length + 3 < kMaxShownName || length < 3 || std::memcmp(shown + length - 3, kCutLatin1, 3) != 0;
+}
+
 std::string DisplayName(const char *hostName)
 {
+    // Most host names are plain ASCII that fits: shown as they are.
+    size_t plain = 0;
+    while (plain <= kMaxShownName && hostName[plain] != 0 && hostName[plain] != ':' &&
+           static_cast<unsigned char>(hostName[plain]) < 0x80)
+        plain++;
+    if (hostName[plain] == 0 && plain <= kMaxShownName)
+        return std::string(hostName, plain);
     std::string shown;
     bool latin1 = Latin1OfHostText(hostName, shown);
     if (latin1) {
@@ -159,12 +194,7 @@ std::string DisplayName(const char *hostName)
 
 std::string HostNameFor(const std::string &hostDirectory, const std::string &shown)
 {
-    bool plain = true;
-    for (char c : shown) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            plain = false;
-    }
-    if (plain && !MayBeChanged(shown))
+    if (IsOwnHostName(shown.data(), shown.size()))
         return shown;
     // The UTF-8 form comes first: it is how a Latin-1 name is kept on the
     // host. Then the bytes as they stand (a name shown byte for byte).

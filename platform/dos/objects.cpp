@@ -91,6 +91,7 @@ BOOL DeleteFile(CONST_STRPTR name)
             FailErrno(errno, HostAction::Delete);
             return FALSE;
         }
+        hosted::ForgetFreshFile(path);
         return TRUE;
     }
     if ((info.st_mode & S_IWUSR) == 0) {
@@ -107,6 +108,7 @@ BOOL DeleteFile(CONST_STRPTR name)
         FailErrno(error, HostAction::Delete);
         return FALSE;
     }
+    hosted::ForgetFreshFile(path);
     return TRUE;
 }
 
@@ -134,20 +136,25 @@ BOOL Rename(CONST_STRPTR oldName, CONST_STRPTR newName)
     }
     std::string fromPath = hosted::HostPathOf(from);
     std::string toPath = hosted::HostPathOf(to);
+    // A missing object is reported before anything else; the host is asked
+    // about it only when the rename itself did not do the work.
     struct stat info;
-    if (lstat(fromPath.c_str(), &info) != 0) {
-        FailErrno(errno);
-        return FALSE;
-    }
     if (Inside(toPath, fromPath)) {
+        if (lstat(fromPath.c_str(), &info) != 0) {
+            FailErrno(errno);
+            return FALSE;
+        }
         Fail(ERROR_INVALID_COMPONENT_NAME);
         return FALSE;
     }
     int error = RenameNoReplace(fromPath, toPath);
     if (error != 0) {
+        if (lstat(fromPath.c_str(), &info) != 0)
+            error = errno;
         FailErrno(error == ENOTEMPTY ? EEXIST : error);
         return FALSE;
     }
+    hosted::ForgetFreshFile(fromPath);
     hosted::RenameLockedPaths(fromPath, toPath, to);
     return TRUE;
 }

@@ -1,6 +1,7 @@
 // dos/paths.cpp: the path grammar: volumes, assigns, ":", "/" for parents, relative names.
 #include "dosprivate.h"
 
+#include <atomic>
 #include <cstring>
 
 namespace hosted {
@@ -65,9 +66,14 @@ std::string HostPathOf(const DosLocation &where)
 {
     if (where.relative.empty())
         return where.volumeRoot;
-    if (where.volumeRoot == "/")
-        return "/" + where.relative;
-    return where.volumeRoot + "/" + where.relative;
+    bool root = where.volumeRoot == "/";
+    std::string path;
+    path.reserve((root ? 0 : where.volumeRoot.size()) + 1 + where.relative.size());
+    if (!root)
+        path = where.volumeRoot;
+    path += '/';
+    path += where.relative;
+    return path;
 }
 
 std::string DosPathOf(const DosLocation &where)
@@ -86,11 +92,11 @@ std::string DosPathOf(const DosLocation &where)
     return path;
 }
 
-bool LocationOfLock(BPTR lock, DosLocation &where)
+bool LocationOfLock(BPTR lock, DosLocation &where, size_t room)
 {
     if (lock == 0)
         return BootLocation(where);
-    return CopyLockLocation(lock, where);
+    return CopyLockLocation(lock, where, room);
 }
 
 bool LocationOfHostPath(const std::string &hostPath, DosLocation &where)
@@ -141,15 +147,65 @@ bool LocationOfHostPath(const std::string &hostPath, DosLocation &where)
     return true;
 }
 
+namespace {
+
+// Changes whenever a name may lead elsewhere than it did: a lock's place
+// changed or a lock was freed (its address may come back as another), or
+// the volume table was read again.
+std::atomic<unsigned long> gPathsGeneration{1};
+
+// The last name a task resolved from its letters alone (no look at a
+// drawer), and where it led: a copy names each file it writes several
+// times in a row.
+struct ResolvedName {
+    unsigned long generation = 0;
+    BPTR currentDir = 0;
+    std::string name;
+    DosLocation where;
+    std::string hostPath;   // of `where`, made when first asked for
+};
+
+thread_local ResolvedName tLastResolved;
+
+bool SameDevice(const char *name, size_t length, const char *device)
+{
+    return std::strlen(device) == length && SameDosName(std::string(name, length), device);
+}
+
+// The remembered resolution of `name`, or nullptr.
+const ResolvedName *Remembered(CONST_STRPTR name)
+{
+    const ResolvedName &last = tLastResolved;
+    if (name == nullptr || last.generation != gPathsGeneration.load() ||
+        last.currentDir != ThisProcess()->pr_CurrentDir || last.name != name)
+        return nullptr;
+    return &last;
+}
+
+}  // namespace
+
+void PathsChanged()
+{
+    gPathsGeneration.fetch_add(1);
+}
+
 bool ResolveLocation(CONST_STRPTR name, DosLocation &where)
 {
     if (name == nullptr) {
         Fail(ERROR_REQUIRED_ARG_MISSING);
         return false;
     }
+    if (const ResolvedName *last = Remembered(name)) {
+        where = last->where;
+        return true;
+    }
+    const unsigned long generation = gPathsGeneration.load();
+    bool byLetters = true;   // no drawer was looked at, nor PROGDIR: used
     const char *colon = std::strchr(name, ':');
     const char *rest = name;
     if (colon != nullptr) {
+        if (SameDevice(name, size_t(colon - name), "PROGDIR"))
+            byLetters = false;
         if (!DeviceLocation(std::string(name, colon), where))
             return false;
         rest = colon + 1;
@@ -157,19 +213,21 @@ bool ResolveLocation(CONST_STRPTR name, DosLocation &where)
             Fail(ERROR_INVALID_COMPONENT_NAME);
             return false;
         }
-    } else if (!LocationOfLock(ThisProcess()->pr_CurrentDir, where)) {
+    } else if (!LocationOfLock(ThisProcess()->pr_CurrentDir, where, std::strlen(rest) + 1)) {
         return false;
     }
 
     // Each "/" without a name before it goes one drawer up; a final "/"
-    // ends the path ("a/" is a, "a//b" is b beside a).
-    std::string relative = where.relative;
+    // ends the path ("a/" is a, "a//b" is b beside a). The names are added
+    // to the location in place: most are their own host names and cost no
+    // look at the drawer.
+    std::string &relative = where.relative;
+    relative.reserve(relative.size() + std::strlen(rest) + 1);
     const char *component = rest;
     for (;;) {
         const char *slash = std::strchr(component, '/');
         size_t length = slash != nullptr ? static_cast<size_t>(slash - component) : std::strlen(component);
-        std::string part(component, length);
-        if (part.empty()) {
+        if (length == 0) {
             if (slash == nullptr)
                 break;
             if (relative.empty()) {
@@ -177,30 +235,54 @@ bool ResolveLocation(CONST_STRPTR name, DosLocation &where)
                 return false;
             }
             size_t up = relative.rfind('/');
-            relative = up == std::string::npos ? std::string() : relative.substr(0, up);
+            relative.resize(up == std::string::npos ? 0 : up);
         } else {
-            if (part == "." || part == "..") {
+            if (component[0] == '.' && (length == 1 || (length == 2 && component[1] == '.'))) {
                 Fail(ERROR_INVALID_COMPONENT_NAME);
                 return false;
             }
-            DosLocation parent{where.volumeName, where.volumeRoot, relative};
-            part = HostNameFor(HostPathOf(parent), part);
-            relative = relative.empty() ? part : relative + "/" + part;
+            if (IsOwnHostName(component, length)) {
+                if (!relative.empty())
+                    relative += '/';
+                relative.append(component, length);
+            } else {
+                std::string part = HostNameFor(HostPathOf(where), std::string(component, length));
+                if (!relative.empty())
+                    relative += '/';
+                relative += part;
+                byLetters = false;
+            }
         }
         if (slash == nullptr)
             break;
         component = slash + 1;
     }
-    where.relative = relative;
+    if (byLetters) {
+        ResolvedName &last = tLastResolved;
+        last.generation = generation;
+        last.currentDir = ThisProcess()->pr_CurrentDir;
+        last.name = name;
+        last.where = where;
+        last.hostPath.clear();
+    }
     return true;
 }
 
 bool ResolvePath(CONST_STRPTR name, std::string &hostPath)
 {
-    DosLocation where;
-    if (!ResolveLocation(name, where))
-        return false;
-    hostPath = HostPathOf(where);
+    if (Remembered(name) == nullptr) {
+        DosLocation where;
+        if (!ResolveLocation(name, where))
+            return false;
+        if (Remembered(name) == nullptr) {
+            hostPath = HostPathOf(where);
+            return true;
+        }
+    }
+    ResolvedName &last = tLastResolved;
+    if (last.hostPath.empty())
+        last.hostPath = HostPathOf(last.where);
+    hostPath = last.hostPath;
     return true;
 }
 

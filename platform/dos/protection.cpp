@@ -76,15 +76,20 @@ int ChangeAttribute(const std::string &path, const char *name, const char *value
     return error;
 }
 
-void Forget(const std::string &path);
+void Forget(dev_t device, ino_t inode);
 
-int ChangeAttributeAndForget(const std::string &path, const char *name, const char *value, size_t size)
+// `info`: the object's status from before the change (its identity).
+// `fresh`: the file just made (see FreshFile). What may be kept of it is
+// kept under an older change time, which the change makes stale anyway;
+// the lookup is not worth its cost on every file a copy writes.
+int ChangeAttributeAndForget(const std::string &path, const char *name, const char *value, size_t size,
+                             const struct stat &info, bool fresh)
 {
     bool changed = true;
     int error = ChangeAttribute(path, name, value, size, changed);
     // Removing what was not there changed nothing: what is kept still holds.
-    if (changed)
-        Forget(path);
+    if (changed && !fresh)
+        Forget(info.st_dev, info.st_ino);
     return error;
 }
 
@@ -157,23 +162,29 @@ AttributeKey KeyOf(const struct stat &info)
     return {info.st_dev, info.st_ino, static_cast<long long>(info.st_ctim.tv_sec), info.st_ctim.tv_nsec};
 }
 
-void Forget(const std::string &path)
+void Forget(dev_t device, ino_t inode)
 {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0)
-        return;
     std::lock_guard<std::mutex> guard(CacheLock());
     // The change just made gave the object a new change time; what was
     // kept under an older one can never match again.
-    Cache().erase(ObjectKey{info.st_dev, info.st_ino});
+    Cache().erase(ObjectKey{device, inode});
 }
 
 // The host path and status of the object `name` names; false with IoErr
-// set when the name cannot be resolved or nothing is there.
-bool ExistingObject(CONST_STRPTR name, std::string &path, struct stat &info)
+// set when the name cannot be resolved or nothing is there. The file just
+// made (FreshFile) is known without a look: `fresh` then says so, and
+// `info` holds its identity and mode only.
+bool ExistingObject(CONST_STRPTR name, std::string &path, struct stat &info, FreshFile &fresh, bool &known)
 {
     if (!ResolvePath(name, path))
         return false;
+    known = FreshFileAt(path, fresh);
+    if (known) {
+        info.st_dev = fresh.device;
+        info.st_ino = fresh.inode;
+        info.st_mode = fresh.mode;
+        return true;
+    }
     if (stat(path.c_str(), &info) != 0) {
         FailErrno(errno);
         return false;
@@ -394,8 +405,10 @@ BOOL SetProtection(CONST_STRPTR name, LONG protect)
     if (hosted::DosFaultHits(hosted::DosCall::SetProtection, name))
         return FALSE;
     std::string path;
-    struct stat info;
-    if (!hosted::ExistingObject(name, path, info))
+    struct stat info{};
+    hosted::FreshFile fresh;
+    bool known = false;
+    if (!hosted::ExistingObject(name, path, info, fresh, known))
         return FALSE;
     mode_t mode = info.st_mode & (S_ISUID | S_ISGID | S_ISVTX);
     for (const auto &m : hosted::kModeBits) {
@@ -411,18 +424,24 @@ BOOL SetProtection(CONST_STRPTR name, LONG protect)
             any = true;
         }
     }
-    // The attribute first, while the file still has its old mode.
-    int error = hosted::ChangeAttributeAndForget(path, hosted::kProtectionAttribute, any ? hspa : nullptr, 4);
+    // The attribute first, while the file still has its old mode. The file
+    // just made has none to remove unless dos gave it one.
+    int error = 0;
+    if (any || !known || fresh.protectionAttribute)
+        error = hosted::ChangeAttributeAndForget(path, hosted::kProtectionAttribute, any ? hspa : nullptr, 4, info,
+                                                 known);
     if (error == ENOTSUP && !any)
         error = 0;   // nothing to keep where there are no attributes
+    if (error == 0 && chmod(path.c_str(), mode) != 0)
+        error = errno;
     if (error != 0) {
+        if (known)
+            hosted::ForgetFreshFile(path);
         FailErrno(error);
         return FALSE;
     }
-    if (chmod(path.c_str(), mode) != 0) {
-        FailErrno(errno);
-        return FALSE;
-    }
+    if (known)
+        hosted::UpdateFreshFile(path, (info.st_mode & S_IFMT) | mode, any);
     return TRUE;
 }
 
@@ -441,12 +460,14 @@ BOOL SetComment(CONST_STRPTR name, CONST_STRPTR comment)
         return FALSE;
     }
     std::string path;
-    struct stat info;
-    if (!hosted::ExistingObject(name, path, info))
+    struct stat info{};
+    hosted::FreshFile fresh;
+    bool known = false;
+    if (!hosted::ExistingObject(name, path, info, fresh, known))
         return FALSE;
     std::string stored = length > 0 ? hosted::HostText(comment) : std::string();
     int error = hosted::ChangeAttributeAndForget(path, hosted::kCommentAttribute,
-                                                 length > 0 ? stored.c_str() : nullptr, stored.size());
+                                                 length > 0 ? stored.c_str() : nullptr, stored.size(), info, known);
     if (error == ENOTSUP && length == 0)
         error = 0;
     if (error != 0) {

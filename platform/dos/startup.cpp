@@ -232,24 +232,29 @@ BOOL GetCurrentDirName(STRPTR buffer, LONG length)
     return NameFromLock(hosted::ThisProcess()->pr_CurrentDir, buffer, length);
 }
 
-/* Allocates a dos object: DOS_FIB (a cleared FileInfoBlock) is the one
-   this host makes; other types give NULL with IoErr ERROR_NOT_IMPLEMENTED. */
+/* Allocates a dos object: DOS_FIB (a cleared FileInfoBlock) and
+   DOS_EXALLCONTROL (a cleared ExAllControl) are the ones this host makes;
+   other types give NULL with IoErr ERROR_NOT_IMPLEMENTED. NULL with IoErr
+   ERROR_NO_FREE_STORE when there is no memory. */
 APTR AllocDosObject(ULONG type, const struct TagItem *tags)
 {
     (void)tags;
-    if (type == DOS_FIB) {
-        auto *fib = static_cast<struct FileInfoBlock *>(std::calloc(1, sizeof(struct FileInfoBlock)));
-        if (fib == nullptr)
-            hosted::Fail(ERROR_NO_FREE_STORE);
-        return fib;
+    size_t size = type == DOS_FIB ? sizeof(struct FileInfoBlock)
+                  : type == DOS_EXALLCONTROL ? sizeof(struct ExAllControl)
+                                             : 0;
+    if (size == 0) {
+        hosted::Fail(ERROR_NOT_IMPLEMENTED);
+        return nullptr;
     }
-    hosted::Fail(ERROR_NOT_IMPLEMENTED);
-    return nullptr;
+    void *object = std::calloc(1, size);
+    if (object == nullptr)
+        hosted::Fail(ERROR_NO_FREE_STORE);
+    return object;
 }
 
 /* Frees an object of AllocDosObject; NULL is ignored. */
 void FreeDosObject(ULONG type, APTR ptr)
 {
-    if (type == DOS_FIB)
+    if (type == DOS_FIB || type == DOS_EXALLCONTROL)
         std::free(ptr);
 }

@@ -419,6 +419,7 @@ void InstallConfig(std::shared_ptr<const DosConfig> config)
 {
     std::lock_guard<std::mutex> guard(ConfigLock());
     CurrentConfig() = std::move(config);
+    PathsChanged();
 }
 
 void ReloadDosConfiguration()
@@ -426,6 +427,7 @@ void ReloadDosConfiguration()
     std::shared_ptr<const DosConfig> fresh = LoadConfig();
     std::lock_guard<std::mutex> guard(ConfigLock());
     CurrentConfig() = fresh;
+    PathsChanged();
 }
 
 }  // namespace hosted

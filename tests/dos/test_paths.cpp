@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 
 #include <cstring>
+#include <future>
+#include <thread>
 
 namespace {
 
@@ -97,6 +99,47 @@ TEST_F(DosTest, HostPathsBecomeVolumePaths)
     EXPECT_EQ(path, "Test:x");
     ASSERT_TRUE(hosted::VolumePathOf("/", path));
     EXPECT_EQ(path, "System:");
+}
+
+TEST_F(DosTest, ANameResolvedAgainLeadsWhereItLeadsNow)
+{
+    mkdir(Host("a").c_str(), 0755);
+    mkdir(Host("other").c_str(), 0755);
+    mkdir(Host("moved").c_str(), 0755);
+    BPTR otherFirst = Lock("Test:other", SHARED_LOCK);
+    BPTR a = Lock("a", SHARED_LOCK);
+    BPTR old = CurrentDir(a);
+    EXPECT_EQ(Resolved("f"), Host("a/f"));
+    EXPECT_EQ(Resolved("f"), Host("a/f"));
+    // The current drawer moved by another task: the lock follows it, and
+    // so does the name.
+    std::promise<void> go, renamed, done;
+    std::thread task([&] {
+        go.get_future().wait();
+        EXPECT_TRUE(Rename("Test:a", "Test:b"));
+        renamed.set_value();
+        done.get_future().wait();
+    });
+    EXPECT_EQ(Resolved("f"), Host("a/f"));
+    go.set_value();
+    renamed.get_future().wait();
+    EXPECT_EQ(Resolved("f"), Host("b/f"));
+    done.set_value();
+    task.join();
+    // Its lock freed, and the next lock (most likely at the same address)
+    // on another drawer, made without naming anything.
+    CurrentDir(old);
+    UnLock(a);
+    BPTR other = DupLock(otherFirst);
+    CurrentDir(other);
+    EXPECT_EQ(Resolved("f"), Host("other/f"));
+    // The volume table read again with the volume somewhere else.
+    EXPECT_EQ(Resolved("Test:x"), Host("x"));
+    kvtest::WriteMountlist("VOLUME Test: \"" + Host("moved") + "\"\n");
+    EXPECT_EQ(Resolved("Test:x"), Host("moved/x"));
+    CurrentDir(old);
+    UnLock(other);
+    UnLock(otherFirst);
 }
 
 TEST(PathParts, FilePartAndPathPart)

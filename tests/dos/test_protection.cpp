@@ -196,3 +196,77 @@ TEST_F(DosTest, ADrawerReadAgainShowsWhatChangedSinceAndNothingStale)
 }
 
 }  // namespace
+
+namespace {
+
+// Makes `name` with MODE_NEWFILE and closes it.
+bool MakeWithDos(const char *name)
+{
+    BPTR file = Open(name, MODE_NEWFILE);
+    if (file == 0)
+        return false;
+    bool written = Write(file, "data", 4) == 4;
+    return Close(file) && written;
+}
+
+TEST_F(DosTest, TheFileJustMadeTakesItsAttributesRightAsDosChangesThem)
+{
+    ASSERT_TRUE(MakeWithDos("new"));
+    ASSERT_TRUE(SetComment("new", "kept"));
+    ASSERT_TRUE(SetProtection("new", FIBF_ARCHIVE | FIBF_WRITE | FIBF_DELETE));
+    EXPECT_EQ(Attribute(Host("new"), "user.amiga_protection"), "---a");
+    ASSERT_TRUE(SetProtection("new", FIBF_GRP_READ));
+    EXPECT_EQ(Attribute(Host("new"), "user.amiga_protection"), "<none>");
+    EXPECT_EQ(Attribute(Host("new"), "user.xdg.comment"), "kept");
+    struct stat info;
+    ASSERT_EQ(stat(Host("new").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0740u);
+    EXPECT_EQ(ProtectionOf("new"), FIBF_GRP_READ);
+
+    // An existing file opened as new is no file dos made: what the host
+    // gave it is looked at and removed.
+    dostest::WriteHostFile(Host("old"), "x");
+    ASSERT_EQ(setxattr(Host("old").c_str(), "user.amiga_protection", "h---", 4, 0), 0);
+    ASSERT_TRUE(MakeWithDos("old"));
+    ASSERT_TRUE(SetProtection("old", 0));
+    EXPECT_EQ(Attribute(Host("old"), "user.amiga_protection"), "<none>");
+}
+
+TEST_F(DosTest, WhatTakesThePlaceOfTheFileJustMadeIsLookedAt)
+{
+    auto outsider = [this](const std::string &name) {
+        dostest::WriteHostFile(Host(name), "x");
+        chmod(Host(name).c_str(), 02755);
+        return setxattr(Host(name).c_str(), "user.amiga_protection", "-s--", 4, 0) == 0;
+    };
+    auto cleared = [this](const char *name) {
+        struct stat info;
+        return SetProtection(name, 0) && Attribute(Host(name), "user.amiga_protection") == "<none>" &&
+               stat(Host(name).c_str(), &info) == 0 && (info.st_mode & 07777) == 02700;
+    };
+    // Renamed by dos, and the host puts another file at its name.
+    ASSERT_TRUE(MakeWithDos("a"));
+    ASSERT_TRUE(Rename("a", "b"));
+    ASSERT_TRUE(outsider("a"));
+    EXPECT_TRUE(cleared("a"));
+    // Deleted by dos.
+    ASSERT_TRUE(MakeWithDos("c"));
+    ASSERT_TRUE(DeleteFile("c"));
+    ASSERT_TRUE(outsider("c"));
+    EXPECT_TRUE(cleared("c"));
+    // Its drawer renamed by dos, and a new drawer of the old name.
+    ASSERT_NE(mkdir(Host("d").c_str(), 0755), -1);
+    ASSERT_TRUE(MakeWithDos("d/f"));
+    ASSERT_TRUE(Rename("d", "e"));
+    ASSERT_NE(mkdir(Host("d").c_str(), 0755), -1);
+    ASSERT_TRUE(outsider("d/f"));
+    EXPECT_TRUE(cleared("d/f"));
+    // Changed by the host once the moment after its Close has passed.
+    ASSERT_TRUE(MakeWithDos("g"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    ASSERT_EQ(setxattr(Host("g").c_str(), "user.amiga_protection", "---a", 4, 0), 0);
+    ASSERT_TRUE(SetProtection("g", 0));
+    EXPECT_EQ(Attribute(Host("g"), "user.amiga_protection"), "<none>");
+}
+
+}  // namespace

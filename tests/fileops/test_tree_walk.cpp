@@ -5,8 +5,11 @@
 
 #include <hosted/dos.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -207,6 +210,116 @@ TEST_F(TreeWalkTest, ADrawerThatCannotBeLockedIsReportedWithItsOwnError)
     EXPECT_EQ(WalkTree(buffers.walk, "missing", recorder), WalkEnd::Done);
     ASSERT_EQ(recorder.log.size(), 1u);
     EXPECT_EQ(recorder.log[0], "failed missing " + std::to_string(ERROR_OBJECT_NOT_FOUND));
+}
+
+// Every entry line of a walk of `top` with `detail`, sorted.
+std::vector<std::string> EntriesOf(CONST_STRPTR top, WalkDetail detail)
+{
+    Buffers buffers(8);
+    Recorder recorder;
+    EXPECT_EQ(WalkTree(buffers.walk, top, recorder, detail), WalkEnd::Done);
+    std::vector<std::string> entries;
+    for (const std::string &line : recorder.log)
+        if (line.rfind("entry ", 0) == 0)
+            entries.push_back(line);
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+TEST_F(TreeWalkTest, WalksForLessThanEverythingVisitTheSameEntriesAndDeleteInnermostFirst)
+{
+    // More entries in each drawer than one ExAll buffer holds, with
+    // drawers among them: a drawer's records wait while a sub-drawer is read.
+    MakeDrawer("top");
+    for (int d = 0; d < 4; d++) {
+        std::string drawer = "top/d" + std::to_string(d);
+        MakeDrawer(drawer);
+        MakeDrawer(drawer + "/inner");
+        MakeFile(drawer + "/inner/deep");
+        for (int f = 0; f < 70; f++)
+            MakeFile(drawer + "/file" + std::to_string(f));
+    }
+    for (int f = 0; f < 70; f++)
+        MakeFile("top/file" + std::to_string(f));
+    MakeDrawer("elsewhere");
+    MakeFile("elsewhere/precious");
+    ASSERT_EQ(symlink(Host("elsewhere").c_str(), Host("top/d1/link").c_str()), 0);
+    std::vector<std::string> everything = EntriesOf("top", WalkDetail::Everything);
+    EXPECT_EQ(everything.size(), 70u + 4 * 71 + 1);   // the files, "deep" in each, the link
+    EXPECT_EQ(EntriesOf("top", WalkDetail::Types), everything);
+    EXPECT_EQ(EntriesOf("top", WalkDetail::Sizes), everything);
+
+    struct Deleter : Recorder {
+        WalkAction VisitEntry(CONST_STRPTR path, const struct FileInfoBlock &fib, ULONG depth, ULONG word) override
+        {
+            Recorder::VisitEntry(path, fib, depth, word);
+            EXPECT_TRUE(DeleteFile(path)) << path;
+            return WalkAction::Continue;
+        }
+    } deleter;
+    deleter.deleteOnLeave = true;
+    Buffers buffers(3);
+    EXPECT_EQ(WalkTree(buffers.walk, "top", deleter, WalkDetail::Types), WalkEnd::Done);
+    EXPECT_FALSE(Exists("top"));
+    EXPECT_TRUE(Exists("elsewhere/precious"));
+}
+
+TEST_F(TreeWalkTest, AWalkOfSizesCountsFilesOfAnySizeWhole)
+{
+    MakeDrawer("top");
+    MakeFile("top/small", "twelve bytes");
+    int fd = open(Host("top/sparse").c_str(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    const off_t size = 5LL * 1024 * 1024 * 1024 + 3;
+    ASSERT_EQ(ftruncate(fd, size), 0);
+    close(fd);
+    struct Sizes : Recorder {
+        WalkAction VisitEntry(CONST_STRPTR path, const struct FileInfoBlock &fib, ULONG depth, ULONG word) override
+        {
+            sizes[path] = fib.fib_Size64;
+            return Recorder::VisitEntry(path, fib, depth, word);
+        }
+        std::map<std::string, UQUAD> sizes;
+    } sizes;
+    Buffers buffers(4);
+    EXPECT_EQ(WalkTree(buffers.walk, "top", sizes, WalkDetail::Sizes), WalkEnd::Done);
+    EXPECT_EQ(sizes.sizes["top/sparse"], UQUAD(size));
+    EXPECT_EQ(sizes.sizes["top/small"], UQUAD(Contents("top/small").size()));
+}
+
+TEST_F(TreeWalkTest, AFailedReadOfADrawerByExAllIsReportedAndTheDrawerLeftAfterWhatWasRead)
+{
+    MakeDrawer("top");
+    for (int f = 0; f < 100; f++)
+        MakeFile("top/file" + std::to_string(f));
+    Buffers buffers(4);
+    Recorder recorder;
+    // The first ExAll call gives a buffer of records, the second fails.
+    hosted::SetDosFault(hosted::DosCall::ExAll, 2, ERROR_READ_PROTECTED);
+    EXPECT_EQ(WalkTree(buffers.walk, "top", recorder, WalkDetail::Types), WalkEnd::Done);
+    hosted::ClearDosFaults();
+    ASSERT_GE(recorder.log.size(), 4u);
+    size_t entries = recorder.log.size() - 3;
+    EXPECT_GT(entries, 0u);
+    EXPECT_LT(entries, 100u);
+    EXPECT_EQ(recorder.log[recorder.log.size() - 2], "failed top " + std::to_string(ERROR_READ_PROTECTED));
+    EXPECT_EQ(recorder.log.back(), "leave top");
+    // Skip and Abort end the scans under way and give back every lock.
+    for (WalkDetail detail : {WalkDetail::Types, WalkDetail::Sizes}) {
+        MakeDrawer("top/skip");
+        MakeFile("top/skip/hidden");
+        Recorder stopper;
+        stopper.skipDrawer = "top/skip";
+        stopper.abortAt = "top/file50";
+        EXPECT_EQ(WalkTree(buffers.walk, "top", stopper, detail), WalkEnd::Aborted);
+        for (const std::string &line : stopper.log)
+            EXPECT_EQ(line.find("hidden"), std::string::npos) << line;
+        EXPECT_TRUE(DeleteFile("top/skip/hidden"));
+        EXPECT_TRUE(DeleteFile("top/skip"));
+    }
+    for (int f = 0; f < 100; f++)
+        EXPECT_TRUE(DeleteFile(("top/file" + std::to_string(f)).c_str()));
+    EXPECT_TRUE(DeleteFile("top"));
 }
 
 }  // namespace

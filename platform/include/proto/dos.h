@@ -7,6 +7,7 @@
 #include <dos/datetime.h>
 #include <dos/var.h>
 #include <dos/dostags.h>
+#include <dos/exall.h>
 
 /* Paths have the system's grammar everywhere: "Volume:drawer/file", ":" for
    the root of the current volume, a leading "/" for each parent, and names
@@ -47,12 +48,14 @@ BOOL NameFromFH(BPTR file, STRPTR buffer, LONG length);
 BOOL Examine(BPTR lock, struct FileInfoBlock *fileInfoBlock);
 BOOL ExNext(BPTR lock, struct FileInfoBlock *fileInfoBlock);
 BOOL ExamineFH(BPTR file, struct FileInfoBlock *fileInfoBlock);
+BOOL ExAll(BPTR lock, struct ExAllData *buffer, LONG size, LONG type, struct ExAllControl *control);
+void ExAllEnd(BPTR lock, struct ExAllData *buffer, LONG size, LONG type, struct ExAllControl *control);
 BOOL Info(BPTR lock, struct InfoData *parameterBlock);
 APTR AllocDosObject(ULONG type, const struct TagItem *tags);
 void FreeDosObject(ULONG type, APTR ptr);
 
 #define DOS_FILEHANDLE 0
-#define DOS_EXALLDATA 1
+#define DOS_EXALLCONTROL 1
 #define DOS_FIB 2
 #define DOS_STDPKT 3
 #define DOS_CLI 4

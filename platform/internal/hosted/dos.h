@@ -86,7 +86,7 @@ void CleanUpProcess(struct Process *process);
 // KESTROVANE_DOS_FAULT: entries CALL:N:ERROR[:PATTERN] separated by ';',
 // e.g. "Write:3:221" or "Close:0:225:*.cfg".
 enum class DosCall { Write, Close, Rename, DeleteFile, CreateDir, SetFileDate, SetProtection, SetComment, Open, Read,
-                     MakeLink, ExNext };
+                     MakeLink, ExNext, ExAll };
 void SetDosFault(DosCall call, unsigned long nth, LONG error, const char *pattern = nullptr);
 void ClearDosFaults();
 
