@@ -5,7 +5,7 @@
 build=${1:-build}
 bin="$build/bin"
 status=0
-for bench in dos_bench bench_graphics intuition_bench lister_bench core_bench fileops_bench copy_bench; do
+for bench in dos_bench bench_graphics intuition_bench lister_bench core_bench partner_bench fileops_bench copy_bench; do
   if [ -x "$bin/$bench" ]; then
     echo "== $bench"
     "$bin/$bench" || status=1

@@ -9,6 +9,7 @@
 #include <proto/intuition.h>
 #include <lister/selection.h>
 #include <ui/copy_check_dialog.h>
+#include <texts/texts.h>
 
 namespace {
 
@@ -59,7 +60,7 @@ private:
 // "Copy checking" for a destination file that exists.
 class ListerCopyControl : public ListerControl, public CopyControl {
 public:
-    explicit ListerCopyControl(Lister &lister) : ListerControl(lister, "Copying") {}
+    explicit ListerCopyControl(Lister &lister) : ListerControl(lister, CopyingTitle) {}
 
     CopyCheckResult Conflict(const CopyConflict &conflict, ConflictMode &mode, ScopedLock &sourceLock) override
     {

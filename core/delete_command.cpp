@@ -7,6 +7,7 @@
 
 #include <fileops/delete.h>
 #include <ui/requester.h>
+#include <texts/texts.h>
 
 void DeleteSelectedEntries(Lister &lister)
 {
@@ -18,7 +19,7 @@ void DeleteSelectedEntries(Lister &lister)
         return;
     {
         // Closed (with its progress window) before the drawer is read again.
-        ListerControl control(lister, "Deleting");
+        ListerControl control(lister, DeletingTitle);
         (void)DeleteRows(rows, ListerWalkBuffers(lister), control);
     }
     RefreshDrawer(lister);

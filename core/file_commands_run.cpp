@@ -16,12 +16,12 @@
 #include <ui/execute_dialog.h>
 
 #include <cstring>
+#include <texts/texts.h>
 
 namespace {
 
 constexpr char ExecuteTitle[] = "Execute command";
 constexpr char ExecutePrompt[] = "Give commandline arguments for:";
-constexpr char RunningPrefix[] = "Running: ";
 
 // The lister's selection in display order; entries acted on are deselected
 // in its picture unless "Stay selected:" is on.

@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <texts/texts.h>
 
 namespace {
 
@@ -37,7 +38,7 @@ ListerDrawing DrawingOf(Lister &lister)
 
 void PathTooLong(Lister &lister)
 {
-    MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
+    MessageRequest(lister.Requests(), ListerPathTooLongText);
 }
 
 // Takes the window away before the lister's drawer changes.
@@ -72,7 +73,7 @@ BOOL ShowListerDrawer(Lister &lister)
 
     if (read.entriesNotShown != 0) {
         char text[80];
-        std::snprintf(text, sizeof text, "Lister: buffer too small, %lu entries not shown",
+        std::snprintf(text, sizeof text, ListerBufferTooSmallFormat,
                       static_cast<unsigned long>(read.entriesNotShown));
         MessageRequest(lister.Requests(), text);
     }
@@ -197,5 +198,5 @@ void SetDestinationRequester(Lister &lister)
         return;
     CONST_STRPTR drawer = request->fr_Drawer != nullptr ? request->fr_Drawer : "";
     if (!CopyPath(lister.destination, DestinationPathSize, drawer))
-        MessageRequest(lister.Requests(), "Destination: path too long, not changed");
+        MessageRequest(lister.Requests(), DestinationTooLongText);
 }

@@ -8,12 +8,13 @@
 #include <fileops/new_drawer.h>
 #include <ui/name_dialog.h>
 #include <ui/requester.h>
+#include <texts/texts.h>
 
 void MakeNewDrawer(Lister &lister)
 {
     NameDialog dialog;
     if (!OpenNameDialog(lister.dialogs, dialog, NameDialogMode::NewDrawer)) {
-        MessageRequest(lister.Requests(), "Make new directory", "Its window could not be opened");
+        MessageRequest(lister.Requests(), "Make new directory", WindowFailedText);
         return;
     }
     // Requesters stand in front of the dialog, which stays open on "Retry".

@@ -12,6 +12,7 @@
 #include <ui/requester.h>
 
 #include <cstring>
+#include <texts/texts.h>
 
 const char BackdropPictureName[] = "DoubleKestrovane.img";
 
@@ -23,7 +24,7 @@ void TellWindowsOpen(struct Screen *screen, void *)
     Backdrop backdrop;
     if (!OpenBackdrop(backdrop, screen, nullptr))
         return;
-    MessageRequest(RequestContext{backdrop.window, 0}, "Close the windows on this screen to quit");
+    MessageRequest(RequestContext{backdrop.window, 0}, CloseScreenWindowsText);
     CloseBackdrop(backdrop);
 }
 

@@ -8,6 +8,7 @@
 #include <fileops/rename.h>
 #include <ui/rename_dialog.h>
 #include <ui/requester.h>
+#include <texts/texts.h>
 
 namespace {
 
@@ -41,7 +42,7 @@ void RenameSelectedEntries(Lister &lister)
     (void)FillRenameField(fill, TRUE, rows.Name(row), text, sizeof text);
     RenameDialog dialog;
     if (!OpenRenameDialog(lister.dialogs, dialog, rows.Name(row), ShownAsDrawer(rows.Type(row)), text)) {
-        MessageRequest(lister.Requests(), "Rename", "Its window could not be opened");
+        MessageRequest(lister.Requests(), "Rename", WindowFailedText);
         return;
     }
     RequestContext requests{dialog.dialog.window, lister.metrics.ySize};

@@ -10,6 +10,7 @@
 #include <proto/dos.h>
 
 #include <cstring>
+#include <texts/texts.h>
 
 namespace {
 
@@ -69,7 +70,7 @@ void RestartLister(Lister &lister, const ConfigRecord &previous)
         std::strncpy(line, lister.variant->startFailureText, sizeof line - 1);
         line[sizeof line - 1] = '\0';
         line[std::strcspn(line, "\n")] = '\0';
-        MessageRequest(RequestContext{nullptr, lister.metrics.ySize}, line, "The previous buffer sizes are kept.");
+        MessageRequest(RequestContext{nullptr, lister.metrics.ySize}, line, PreviousSizesKeptText);
     }
     PrepareDialogs(lister);
     GoToDrawer(lister, "SYS:");

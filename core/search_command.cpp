@@ -8,12 +8,13 @@
 #include <fileops/search.h>
 #include <ui/name_dialog.h>
 #include <ui/requester.h>
+#include <texts/texts.h>
 
 void SearchEntries(Lister &lister)
 {
     NameDialog dialog;
     if (!OpenNameDialog(lister.dialogs, dialog, NameDialogMode::Search)) {
-        MessageRequest(lister.Requests(), "Search in window to be selected", "Its window could not be opened");
+        MessageRequest(lister.Requests(), "Search in window to be selected", WindowFailedText);
         return;
     }
     SearchResult result;
@@ -28,7 +29,7 @@ void SearchEntries(Lister &lister)
             options.buffer = lister.buffers.Bytes(BufferCopy);
             options.bufferSize = lister.buffers.Length(BufferCopy);
             options.fib = SpareFib(buffers);
-            ListerControl control(lister, "Searching");
+            ListerControl control(lister, SearchingTitle);
             result = SearchRows(rows, pattern, options, control);
         }
     }

@@ -8,6 +8,7 @@
 #include "restart.h"
 
 #include <settings/windows/settings_windows.h>
+#include <texts/texts.h>
 
 namespace {
 
@@ -51,7 +52,7 @@ void RunSettingsWindow(Lister &lister, SettingsWindow window)
         ShowFatalMessage(lister.variant->errorConsoleName, "To little memory for bitmap\n");
         break;
     case SettingsOutcome::Ending::NotOpened:
-        MessageRequest(lister.Requests(), "Settings: the window could not be opened");
+        MessageRequest(lister.Requests(), SettingsWindowFailedText);
         break;
     case SettingsOutcome::Ending::Cancelled:
         break;

@@ -25,6 +25,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <texts/texts.h>
 
 namespace {
 
@@ -107,7 +108,7 @@ void ReportConfigResets(Lister &lister, ULONG resets)
     char names[160];
     DescribeConfigResets(resets, names, sizeof names);
     char first[160];
-    std::snprintf(first, sizeof first, "%s: settings out of range, defaults used:", lister.variant->configFileName);
+    std::snprintf(first, sizeof first, ConfigResetFormat, lister.variant->configFileName);
     MessageRequest(lister.Requests(), first, names);
 }
 
@@ -282,7 +283,7 @@ LONG Startup(const ProgramVariant &variant, CONST_STRPTR arguments, ULONG length
     // The start drawer; one that does not fit the path buffer is refused,
     // and the lister starts in the current directory instead.
     if (pathResult == StartPathResult::TooLong)
-        MessageRequest(lister.Requests(), "Lister: path too long, drawer not shown");
+        MessageRequest(lister.Requests(), ListerPathTooLongText);
     (void)ResolveFullPath(startPath, ListerPathSize);
     UpdateHistory(lister.history, startPath);
     // The partner may read the path at any moment (dual build).

@@ -7,14 +7,26 @@
 #include <fileops/user_menu_run.h>
 #include <lister/selection.h>
 #include <proto/intuition.h>
+#include <proto/utility.h>
 #include <ui/execute_dialog.h>
 #include <ui/requester.h>
 
+#include <cstdio>
 #include <cstring>
+
+#include <texts/texts.h>
 
 namespace {
 
-constexpr char RunningPrefix[] = "Running: ";
+// Whether a console description has a SCREEN option of its own.
+bool NamesScreen(CONST_STRPTR description)
+{
+    for (CONST_STRPTR p = description; *p != '\0'; p++)
+        if (*p == '/' && Strnicmp(p + 1, "SCREEN", 6) == 0)
+            return true;
+    return false;
+}
+
 
 // The lister's selection in display order; an entry the run is done with
 // is deselected at once unless "Stay selected:" is on.
@@ -121,6 +133,14 @@ void RunUserMenuItem(Lister &lister, ULONG menu, ULONG item)
     command.priority = fields.priority;
     command.outputEnabled = fields.outputEnabled != 0;
     command.outputWindow = fields.outputWindow;
+    // On the program's own screen the output window opens there too,
+    // unless the item names a screen itself.
+    char onScreen[sizeof fields.outputWindow + 64];
+    CONST_STRPTR screenName = lister.variant->screenName;
+    if (screenName != nullptr && !NamesScreen(fields.outputWindow) &&
+        std::snprintf(onScreen, sizeof onScreen, "%s/SCREEN %s", fields.outputWindow, screenName) <
+            int(sizeof onScreen))
+        command.outputWindow = onScreen;
     command.allAtOnce = fields.allAtOnce != 0;
     command.startAlways = fields.startAlways != 0;
 

@@ -9,12 +9,12 @@
 #include <settings/user_menu_load.h>
 #include <settings/windows/user_menu_editor.h>
 #include <ui/requester.h>
+#include <texts/texts.h>
 
 namespace {
 
 static_assert(sizeof(UserMenuBlock) <= UserMenuBlockSize, "the user menus must fit their BufferSet entry");
 
-constexpr CONST_STRPTR DamagedText = "The user menu file is damaged: no user menus are loaded.";
 
 struct ImageToWrite {
     const UBYTE *bytes;
@@ -58,13 +58,13 @@ void LoadUserMenus(Lister &lister)
         return;
     }
     case UserMenuLoad::Damaged:
-        MessageRequest(lister.Requests(), fileName, DamagedText);
+        MessageRequest(lister.Requests(), fileName, UserMenuFileDamagedText);
         return;
     case UserMenuLoad::Loaded:
         break;
     }
     if (BuildUserMenus(block, image, length) != UserMenuFault::None) {
-        MessageRequest(lister.Requests(), fileName, DamagedText);
+        MessageRequest(lister.Requests(), fileName, UserMenuFileDamagedText);
         return;
     }
     SetUserMenus(lister.menus, block.strip);
@@ -113,5 +113,5 @@ void ShowUserMenuSettings(Lister &lister)
     if (lister.window != nullptr)
         SetMenuStrip(lister.window, lister.menus.Strip());
     if (outcome.ending == SettingsOutcome::Ending::NotOpened)
-        MessageRequest(lister.Requests(), "Settings: the window could not be opened");
+        MessageRequest(lister.Requests(), SettingsWindowFailedText);
 }

@@ -4,11 +4,8 @@
 #include <proto/dos.h>
 
 #include <cstring>
+#include <texts/texts.h>
 
-const char CopyIntoItselfText[] = "Can't copy a drawer into itself";
-const char CopyOntoItselfText[] = "Can't copy a file onto itself";
-const char CopyTooDeepText[] = "Drawer tree too deep for the \"Dir stack:\" and \"Dir depth:\" buffers";
-const char CopyPathTooLongText[] = "Path too long for its buffer";
 
 namespace {
 
@@ -113,10 +110,10 @@ EntryEnd CopyOperation::CopyDrawer(CONST_STRPTR name)
     case WalkEnd::Aborted:
         return EntryEnd::Aborted;
     case WalkEnd::TooDeep:
-        control_.Refusal(job_.walk.path, CopyTooDeepText);
+        control_.Refusal(job_.walk.path, TreeTooDeepText);
         return EntryEnd::Aborted;
     case WalkEnd::PathTooLong:
-        control_.Refusal(job_.walk.path, CopyPathTooLongText);
+        control_.Refusal(job_.walk.path, PathTooLongText);
         return EntryEnd::Aborted;
     }
     return EntryEnd::Aborted;
@@ -133,7 +130,7 @@ WalkAction CopyOperation::EnterDrawer(CONST_STRPTR path, const struct FileInfoBl
         topEntered_ = TRUE;
     } else {
         if (!PutDestination(destinationEnd_, fib.fib_FileName, TRUE, end)) {
-            control_.Refusal(path, CopyPathTooLongText);
+            control_.Refusal(path, PathTooLongText);
             return WalkAction::Abort;
         }
         // The destination lies inside the source through a link the check
@@ -178,7 +175,7 @@ WalkAction CopyOperation::VisitEntry(CONST_STRPTR path, const struct FileInfoBlo
         return WalkAction::Abort;
     ULONG end;
     if (!PutDestination(levelWord & ~MadeDrawerBit, fib.fib_FileName, TRUE, end)) {
-        control_.Refusal(path, CopyPathTooLongText);
+        control_.Refusal(path, PathTooLongText);
         return WalkAction::Abort;
     }
     targetAbsent_ = (levelWord & MadeDrawerBit) != 0;
@@ -226,7 +223,7 @@ CopyResult CopyOperation::Run()
     destinationBase_ = length;
     if (length != 0 && destination[length - 1] != ':' && destination[length - 1] != '/') {
         if (length + 2 > job_.destinationSize) {
-            control_.Refusal(destination, CopyPathTooLongText);
+            control_.Refusal(destination, PathTooLongText);
             result.aborted = TRUE;
             return result;
         }
@@ -253,7 +250,7 @@ CopyResult CopyOperation::Run()
             break;
         }
         if (!PutDestination(destinationBase_, item.name, FALSE, topEnd_)) {
-            control_.Refusal(item.name, CopyPathTooLongText);
+            control_.Refusal(item.name, PathTooLongText);
             result.aborted = TRUE;
             break;
         }

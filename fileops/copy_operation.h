@@ -4,6 +4,7 @@
 
 #include "copy_engine.h"
 #include "replace_object.h"
+#include <texts/texts.h>
 
 // How one entry (a top-level one, or one inside a copied drawer) ended.
 enum class EntryEnd : UBYTE {
@@ -26,10 +27,6 @@ constexpr ULONG MadeDrawerBit = 0x80000000;
 constexpr LONG StoppedByPerson = -1;
 
 // The texts of the refusals (the second line under the object's name).
-extern const char CopyIntoItselfText[];
-extern const char CopyOntoItselfText[];
-extern const char CopyTooDeepText[];
-extern const char CopyPathTooLongText[];
 
 class CopyOperation : public TreeVisitor {
 public:

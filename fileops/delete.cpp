@@ -2,6 +2,7 @@
 #include "delete.h"
 
 #include <proto/dos.h>
+#include <texts/texts.h>
 
 namespace {
 
@@ -73,9 +74,9 @@ DeleteResult DeleteRows(const EntryList &rows, const WalkBuffers &buffers, Opera
         // Deleting needs the names and types alone: no entry is examined.
         WalkEnd end = WalkTree(buffers, name, deleter, WalkDetail::Types);
         if (end == WalkEnd::TooDeep) {
-            control.Refusal(buffers.path, "Drawers nested deeper than the \"Dir stack:\" and \"Dir depth:\" buffers hold");
+            control.Refusal(buffers.path, TreeTooDeepText);
         } else if (end == WalkEnd::PathTooLong) {
-            control.Refusal(buffers.path, "Path longer than its buffer");
+            control.Refusal(buffers.path, PathTooLongText);
         }
         if (end != WalkEnd::Done) {
             result.ended = TRUE;

@@ -2,6 +2,7 @@
 #include "names.h"
 
 #include <cstring>
+#include <texts/texts.h>
 
 namespace {
 
@@ -13,17 +14,17 @@ CONST_STRPTR NameRefusal(CONST_STRPTR name, ULONG pathMax, BOOL withIcon)
 {
     size_t length = std::strlen(name);
     if (length > pathMax)
-        return "Name longer than its buffer";
+        return NameTooLongForBufferText;
     // "Work:" or "Drawer/" names no object of its own to give an icon to.
     if (withIcon && length != 0 && (name[length - 1] == '/' || name[length - 1] == ':'))
-        return "No drawer name for the icon";
+        return NoDrawerNameForIconText;
     size_t part = 0;
     for (size_t i = 0; i <= length; i++) {
         if (i == length || name[i] == '/' || name[i] == ':') {
             if (part > ObjectNameMax)
-                return "Name too long (over 107 characters)";
+                return NameTooLongText;
             if (i == length && withIcon && part > ObjectNameMax - IconSuffixLength)
-                return "Name too long for an icon (over 102 characters)";
+                return NameTooLongForIconText;
             part = 0;
         } else {
             part++;

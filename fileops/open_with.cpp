@@ -4,10 +4,10 @@
 #include "shell_word.h"
 
 #include <cstring>
+#include <texts/texts.h>
 
 namespace {
 
-constexpr char TooLong[] = "Command line too long";
 
 }  // namespace
 
@@ -35,7 +35,7 @@ void OpenWithSelection(SelectionWalk &walk, CommandControl &control, STRPTR buff
     // entry's name is written behind them. The path is built at the end of
     // the buffer first, so its word can be written over the start.
     if (size < 2) {
-        control.Refusal(file, TooLong);
+        control.Refusal(file, CommandLineTooLongText);
         return;
     }
     ULONG half = size / 2;
@@ -44,7 +44,7 @@ void OpenWithSelection(SelectionWalk &walk, CommandControl &control, STRPTR buff
     buffer[0] = '\0';
     if (!BuildProgramPath(path, size - half, drawer, file) || !AppendShellWord(buffer, prefix, half, path) ||
         prefix + 2 > half) {
-        control.Refusal(file, TooLong);
+        control.Refusal(file, CommandLineTooLongText);
         return;
     }
     buffer[prefix++] = ' ';
@@ -54,7 +54,7 @@ void OpenWithSelection(SelectionWalk &walk, CommandControl &control, STRPTR buff
     while (walk.Next(entry)) {
         ULONG length = prefix;
         if (!AppendShellWord(buffer, length, size, entry.name, Quoting::Always)) {
-            control.Refusal(entry.name, TooLong);
+            control.Refusal(entry.name, CommandLineTooLongText);
             buffer[prefix] = '\0';
             continue;
         }

@@ -5,6 +5,7 @@
 
 #include <dos/dostags.h>
 #include <proto/dos.h>
+#include <texts/texts.h>
 
 const char UserMenuNotStarted[] = "error execute usermenu";
 const char UserMenuCommandError[] = "command error";
@@ -14,7 +15,6 @@ namespace {
 // The system's tag that follows SYS_Output with the value 0.
 constexpr Tag SystemTagExtra = 0x80000026;
 
-constexpr CONST_STRPTR UnclosedReason = "A %C or %i has no closing marker: nothing was run.";
 
 enum class Step : UBYTE {
     Done,    // every command of the entry succeeded
@@ -120,7 +120,7 @@ private:
                 result_.goTo = expanded.goTo;
                 return Step::GoTo;
             case ExpandStatus::Unclosed:
-                control_.Refusal(command_.name, UnclosedReason);
+                control_.Refusal(command_.name, UnclosedPlaceholderText);
                 return Step::Stop;
             case ExpandStatus::TooLong:
                 return control_.Failure(command_.name, ERROR_LINE_TOO_LONG, FaultButtons::SkipAbort) ? Step::Skip

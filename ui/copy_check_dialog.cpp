@@ -88,7 +88,10 @@ void LayOutCopyCheck(const DialogToolkit &toolkit, CopyCheckLayout &layout)
     const LONG y = LONG(toolkit.glyphs->height), x = LONG(toolkit.glyphs->nominalWidth);
     const LONG need = RowCharacters * x + 2 * y;
     LONG width = toolkit.geometry.innerWidth;
-    while (width - need <= 0)
+    // Grown until the buttons fit with some room between them: a row that
+    // only just fits would leave them touching (a gap of 0).
+    const LONG leastGap = x / 2 > 1 ? x / 2 : 1;
+    while (width - need <= 0 || (width - need) / 5 < leastGap)
         width += WidthStep;
     const LONG gap = (width - need) / 5;
     layout.left = toolkit.geometry.left;

@@ -180,7 +180,13 @@ bool ParseConsoleSpec(const char *description, ConsoleSpec &shape)
             parsed.wait = true;
             continue;
         }
-        bool known = strncasecmp(field.c_str(), "SCREEN", 6) == 0;
+        if (strncasecmp(field.c_str(), "SCREEN", 6) == 0) {
+            // "SCREEN name" (or "SCREENname"): the public screen to open on.
+            size_t at = field.find_first_not_of(' ', 6);
+            parsed.screen = at == std::string::npos ? std::string() : field.substr(at);
+            continue;
+        }
+        bool known = false;
         for (const char *option : kLookOptions) {
             if (strcasecmp(field.c_str(), option) == 0)
                 known = true;

@@ -5,6 +5,7 @@
 #include <intuition/gadgetclass.h>
 #include <proto/graphics.h>
 
+#include <string>
 #include <thread>
 
 namespace {
@@ -53,6 +54,27 @@ TEST(ConsoleWindow, OpensWithTheTitleAndGeometryOfItsDescription)
     EXPECT_EQ(Open("CON:x/1/2/3/Bad", MODE_NEWFILE), 0);
     EXPECT_EQ(IoErr(), ERROR_BAD_STREAM_NAME);
     Settle();
+}
+
+TEST(ConsoleWindow, TheScreenOptionOpensItOnThatPublicScreen)
+{
+    struct TagItem screenTags[] = {{SA_Type, PUBLICSCREEN}, {SA_PubName, reinterpret_cast<IPTR>("Console screen")},
+                                   {TAG_DONE, 0}};
+    struct Screen *screen = OpenScreenTagList(nullptr, screenTags);
+    ASSERT_NE(screen, nullptr);
+    PubScreenStatus(screen, 0);
+    BPTR con = Open("CON:10/20/300/100/On its screen/CLOSE/SCREEN Console screen", MODE_NEWFILE);
+    ASSERT_NE(con, 0);
+    EXPECT_EQ(Put(con, "here\n"), 5);
+    Settle();
+    struct Window *found = nullptr;
+    for (struct Window *w = screen->FirstWindow; w != nullptr; w = w->NextWindow)
+        if (w->Title != nullptr && std::string(reinterpret_cast<const char *>(w->Title)) == "On its screen")
+            found = w;
+    EXPECT_NE(found, nullptr);
+    Close(con);
+    Settle();
+    EXPECT_TRUE(CloseScreen(screen));
 }
 
 TEST(ConsoleWindow, AutoOpensOnlyAtTheFirstAccess)

@@ -124,15 +124,18 @@ protected:
     struct Window *opened = nullptr;
 };
 
-TEST_F(CopyCheckTest, TheLayoutWidensBy25PixelsUntilTheButtonsFitAndIsKeptForTheRun)
+TEST_F(CopyCheckTest, TheLayoutWidensBy25PixelsUntilTheButtonsFitApartAndIsKeptForTheRun)
 {
     const LONG x = LONG(glyphs.nominalWidth), y = LONG(glyphs.height);
     const LONG need = 52 * x + 2 * y;
-    toolkit.geometry.innerWidth = UWORD(need - 60);   // two steps short, then a remainder of 15 at most
+    // Three steps short of a remainder of 15: the buttons would fit, but with
+    // gaps of 3 pixels, under half a character width; one more step.
+    toolkit.geometry.innerWidth = UWORD(need - 60);
     LayOutCopyCheck(toolkit, layout);
     LONG width = need - 60;
-    while (width - need <= 0)
+    while (width - need <= 0 || (width - need) / 5 < x / 2)
         width += 25;
+    EXPECT_EQ(width, need + 40);
     EXPECT_EQ(layout.innerWidth, width);
     EXPECT_EQ(layout.innerHeight, 8 * y);
     const LONG gap = (width - need) / 5;

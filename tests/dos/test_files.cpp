@@ -209,6 +209,10 @@ TEST(Console, DescriptionsParse)
     ASSERT_TRUE(hosted::ParseConsoleSpec("0/0/640/200/Output/close", shape));
     EXPECT_TRUE(shape.close);
     EXPECT_FALSE(shape.wait);
+    EXPECT_EQ(shape.screen, "");
+    ASSERT_TRUE(hosted::ParseConsoleSpec("0/0/640/200/Output/SCREEN Double Kestrovane 1/CLOSE", shape));
+    EXPECT_EQ(shape.screen, "Double Kestrovane 1");
+    EXPECT_TRUE(shape.close);
     ASSERT_TRUE(hosted::ParseConsoleSpec("", shape));
     EXPECT_EQ(shape.width, -1);
     EXPECT_FALSE(hosted::ParseConsoleSpec("a/0/10/10/x", shape));

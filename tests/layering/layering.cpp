@@ -11,7 +11,7 @@ namespace {
 const std::set<std::string> SystemLibraries = {"exec",      "dos",        "utility", "graphics", "cybergraphics",
                                                "intuition", "asl",        "workbench", "datatypes", "devices",
                                                "layers",    "libraries", "hosted"};
-const std::set<std::string> ProgramParts = {"core", "lister", "settings", "fileops", "ui", "variants"};
+const std::set<std::string> ProgramParts = {"core", "lister", "settings", "fileops", "ui", "variants", "texts"};
 
 struct Rule {
     const char *directory;
@@ -20,15 +20,15 @@ struct Rule {
 
 // The most specific directory wins ("settings/windows" before "settings").
 const Rule Rules[] = {
-    {"settings/windows", {"exec", "dos", "utility", "graphics", "cybergraphics", "intuition", "settings", "lister", "ui"}},
-    {"lister", {"exec", "dos", "graphics", "cybergraphics", "lister", "settings"}},
-    {"settings", {"exec", "dos", "settings"}},
-    {"fileops", {"exec", "dos", "utility", "fileops"}},
-    {"ui", {"exec", "dos", "utility", "graphics", "cybergraphics", "intuition", "devices", "lister", "settings", "ui", "fileops"}},
+    {"settings/windows", {"exec", "dos", "utility", "graphics", "cybergraphics", "intuition", "settings", "lister", "ui", "texts"}},
+    {"lister", {"exec", "dos", "graphics", "cybergraphics", "lister", "settings", "texts"}},
+    {"settings", {"exec", "dos", "settings", "texts"}},
+    {"fileops", {"exec", "dos", "utility", "fileops", "texts"}},
+    {"ui", {"exec", "dos", "utility", "graphics", "cybergraphics", "intuition", "devices", "lister", "settings", "ui", "fileops", "texts"}},
     {"core", {"exec", "dos", "utility", "graphics", "cybergraphics", "intuition", "asl", "workbench", "datatypes",
-              "devices", "libraries", "core", "lister", "settings", "fileops", "ui"}},
+              "devices", "libraries", "core", "lister", "settings", "fileops", "ui", "texts"}},
     {"variants", {"exec", "dos", "utility", "graphics", "cybergraphics", "intuition", "asl", "workbench", "datatypes",
-                  "core", "lister", "settings", "fileops", "ui", "variants"}},
+                  "core", "lister", "settings", "fileops", "ui", "variants", "texts"}},
 };
 
 const Rule *RuleOf(const std::string &directory)

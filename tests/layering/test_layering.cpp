@@ -31,7 +31,7 @@ TEST(Layering, TheTreeKeepsItsLayers)
 {
     const fs::path root = KV_SOURCE_DIR;
     size_t files = 0;
-    for (const char *top : {"core", "lister", "settings", "fileops", "ui", "variants", "platform"}) {
+    for (const char *top : {"core", "lister", "settings", "fileops", "ui", "variants", "texts", "platform"}) {
         if (!fs::exists(root / top))
             continue;
         for (const auto &entry : fs::recursive_directory_iterator(root / top)) {

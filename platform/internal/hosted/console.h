@@ -23,6 +23,7 @@ struct ConsoleSpec {
     bool autoOpen = false;   // AUTO: the window opens at the first read or write
     bool close = false;      // CLOSE: the window has a close gadget
     bool wait = false;       // WAIT: closing waits until the user closes the window
+    std::string screen;      // SCREEN name: the public screen it opens on ("": the default one)
     bool processConsole = false;
 };
 

@@ -50,7 +50,12 @@ bool ConsoleView::Open(const ConsoleSpec &shape, struct MsgPort *port, LONG &err
 {
     if (window_ != nullptr)
         return true;
-    struct Screen *screen = LockPubScreen(nullptr);
+    // A named screen that is not there (any more) gives the default one, as
+    // a window is better than none.
+    struct Screen *screen = shape.screen.empty() ? nullptr : LockPubScreen(shape.screen.c_str());
+    CONST_STRPTR locked = screen != nullptr ? shape.screen.c_str() : nullptr;
+    if (screen == nullptr)
+        screen = LockPubScreen(nullptr);
     if (screen == nullptr) {
         error = ERROR_NO_FREE_STORE;
         return false;
@@ -76,7 +81,7 @@ bool ConsoleView::Open(const ConsoleSpec &shape, struct MsgPort *port, LONG &err
                              WA_Activate, TRUE, WA_NoCareRefresh, TRUE, WA_PubScreen, screen,
                              WA_MinWidth, 96, WA_MinHeight, 3 * lineHeight + 2 * kMargin + 24,
                              WA_MaxWidth, screen->Width, WA_MaxHeight, screen->Height, TAG_DONE);
-    UnlockPubScreen(nullptr, screen);
+    UnlockPubScreen(locked, screen);
     if (window_ == nullptr) {
         error = ERROR_NO_FREE_STORE;
         return false;
