@@ -432,7 +432,10 @@ BOOL SetProtection(CONST_STRPTR name, LONG protect)
                                                  known);
     if (error == ENOTSUP && !any)
         error = 0;   // nothing to keep where there are no attributes
-    if (error == 0 && chmod(path.c_str(), mode) != 0)
+    // The file just made has the mode dos read back or set: one it has
+    // already needs no change.
+    bool same = known && (info.st_mode & 07777) == mode;
+    if (error == 0 && !same && chmod(path.c_str(), mode) != 0)
         error = errno;
     if (error != 0) {
         if (known)

@@ -212,16 +212,25 @@ bool MakeWithDos(const char *name)
 TEST_F(DosTest, TheFileJustMadeTakesItsAttributesRightAsDosChangesThem)
 {
     ASSERT_TRUE(MakeWithDos("new"));
+    LONG made = ProtectionOf("new");
+    struct stat info;
+    ASSERT_EQ(stat(Host("new").c_str(), &info), 0);
+    mode_t madeMode = info.st_mode;
     ASSERT_TRUE(SetComment("new", "kept"));
     ASSERT_TRUE(SetProtection("new", FIBF_ARCHIVE | FIBF_WRITE | FIBF_DELETE));
     EXPECT_EQ(Attribute(Host("new"), "user.amiga_protection"), "---a");
     ASSERT_TRUE(SetProtection("new", FIBF_GRP_READ));
     EXPECT_EQ(Attribute(Host("new"), "user.amiga_protection"), "<none>");
     EXPECT_EQ(Attribute(Host("new"), "user.xdg.comment"), "kept");
-    struct stat info;
     ASSERT_EQ(stat(Host("new").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0740u);
     EXPECT_EQ(ProtectionOf("new"), FIBF_GRP_READ);
+    // Back to the bits it was made with: dos keeps the mode it set, so the
+    // change back is made.
+    ASSERT_TRUE(SetProtection("new", made));
+    EXPECT_EQ(ProtectionOf("new"), made);
+    ASSERT_EQ(stat(Host("new").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, madeMode & 07777);
 
     // An existing file opened as new is no file dos made: what the host
     // gave it is looked at and removed.
