@@ -10,8 +10,9 @@ constexpr ULONG FibSlotSize = 1040;
 // The buffers a walk runs in: the level stack ("Dir stack:"), the pool of
 // FileInfoBlocks ("Dir depth:", one slot per depth, the last slot left to
 // the engine) and the path scratch in which each object's path is built
-// relative to the current directory. A walk allocates nothing per file or
-// drawer (see WalkTree for its ExAll controls).
+// relative to the current directory. A walk for everything allocates
+// nothing; one for less makes an ExAllControl per depth it reaches, never
+// one per file or drawer (see WalkTree).
 struct WalkBuffers {
     UBYTE *stack = nullptr;
     ULONG stackSize = 0;
